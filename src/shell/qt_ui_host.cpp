@@ -1,0 +1,150 @@
+#include "shell/qt_ui_host.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "shell/cp1252.h"
+
+namespace {
+
+QMessageBox::Icon IconOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Warning:
+      return QMessageBox::Warning;
+    case MsgKind::Error:
+      return QMessageBox::Critical;
+    case MsgKind::Information:
+      return QMessageBox::Information;
+    case MsgKind::Confirmation:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok:
+      return QMessageBox::Ok;
+    case MsgButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+MsgResult ResultOf(int button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return MsgResult::Yes;
+    case QMessageBox::No:
+      return MsgResult::No;
+    case QMessageBox::Cancel:
+      return MsgResult::Cancel;
+    default:
+      return MsgResult::Ok;
+  }
+}
+
+}  // namespace
+
+QtUiHost::QtUiHost() = default;
+
+QtUiHost::~QtUiHost() {
+  if (waitCursor_) QApplication::restoreOverrideCursor();
+}
+
+void QtUiHost::SetProgressWindow(QWidget* window, QProgressBar* gauge) {
+  progress_ = window;
+  gauge_ = gauge;
+}
+
+MsgResult QtUiHost::Box(const std::string& text, MsgKind kind, MsgButtons buttons) {
+  QMessageBox box(IconOf(kind), QApplication::applicationName(),
+                  QString::fromStdString(Cp1252ToUtf8(text)), ButtonsOf(buttons), main_);
+  return ResultOf(box.exec());
+}
+
+void QtUiHost::EnsureProgressWindow() {
+  if (progress_) return;
+  auto* window = new QWidget(main_, Qt::Tool | Qt::WindowStaysOnTopHint |
+                                        Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  window->setAttribute(Qt::WA_DeleteOnClose, false);
+  auto* layout = new QVBoxLayout(window);
+  auto* gauge = new QProgressBar(window);
+  gauge->setRange(0, 165);
+  layout->addWidget(gauge);
+  window->resize(360, 60);
+  SetProgressWindow(window, gauge);
+}
+
+void QtUiHost::ProgressShow() {
+  EnsureProgressWindow();
+  gauge_->setValue(0);
+  progress_->show();
+  progress_->raise();
+  ProcessMessages();
+}
+
+void QtUiHost::ProgressHide() {
+  if (progress_) progress_->hide();
+}
+
+void QtUiHost::ProgressSetMaximum(int maximum) {
+  EnsureProgressWindow();
+  gauge_->setMaximum(maximum);
+}
+
+void QtUiHost::ProgressSetPosition(int position) {
+  EnsureProgressWindow();
+  gauge_->setValue(std::min(position, gauge_->maximum()));
+  gauge_->setProperty("velaPosition", position);
+}
+
+int QtUiHost::ProgressPosition() const {
+  if (!gauge_) return 0;
+  const QVariant stored = gauge_->property("velaPosition");
+  return stored.isValid() ? stored.toInt() : gauge_->value();
+}
+
+void QtUiHost::SetWaitCursor(bool on) {
+  if (on == waitCursor_) return;
+  waitCursor_ = on;
+  if (on)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtUiHost::WaitCursorShown() const { return waitCursor_; }
+
+void QtUiHost::Beep() { QApplication::beep(); }
+
+void QtUiHost::ProcessMessages() { QApplication::processEvents(); }
+
+void QtUiHost::WaitWithEvents(int realMs) {
+  QEventLoop loop;
+  QTimer::singleShot(realMs, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+bool QtUiHost::IsUiThread() const {
+  return QThread::currentThread() == QApplication::instance()->thread();
+}
+
+void QtUiHost::Post(std::function<void()> fn) {
+  QMetaObject::invokeMethod(QApplication::instance(), std::move(fn), Qt::QueuedConnection);
+}
+
+void QtUiHost::RunOnUiThread(const std::function<void()>& fn) {
+  if (IsUiThread()) {
+    fn();
+    return;
+  }
+  QMetaObject::invokeMethod(QApplication::instance(), fn, Qt::BlockingQueuedConnection);
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The whole test suite: a normal build, then the tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/deps.sh
+
+jobs=$(nproc)
+tools/build.sh build -DCMAKE_BUILD_TYPE=Release
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+tools/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DVELA_SANITIZE=ON -DVELA_GUI=OFF
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
