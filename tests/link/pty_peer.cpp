@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -53,7 +54,7 @@ void PtyPeer::Send(const std::string& bytes) {
 
 void PtyPeer::OnReceive(const std::string& when, std::vector<Piece> reply) {
   std::lock_guard lock(mutex_);
-  rules_.push_back({when, std::move(reply)});
+  rules_.push_back({when, std::move(reply), received_.size()});
 }
 
 void PtyPeer::Hangup() {
@@ -106,7 +107,8 @@ void PtyPeer::Run() {
       std::lock_guard lock(mutex_);
       received_.append(buffer, static_cast<size_t>(n));
       while (!rules_.empty()) {
-        const size_t at = received_.find(rules_.front().when, matchFrom_);
+        const size_t at =
+            received_.find(rules_.front().when, std::max(matchFrom_, rules_.front().from));
         if (at == std::string::npos) break;
         matchFrom_ = at + rules_.front().when.size();
         for (Piece& piece : rules_.front().reply) reply.push_back(std::move(piece));

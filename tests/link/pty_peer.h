@@ -25,8 +25,8 @@ class PtyPeer {
 
   // Writes bytes to the port now.
   void Send(const std::string& bytes);
-  // When the bytes received since the previous rule matched contain `when`, the pieces go
-  // out. Rules match in the order given.
+  // When the bytes received since the rule was given (and since the previous rule matched)
+  // contain `when`, the pieces go out. Rules match in the order given.
   void OnReceive(const std::string& when, std::vector<Piece> reply);
   void OnReceive(const std::string& when, const std::string& reply) {
     OnReceive(when, {{0, reply}});
@@ -45,6 +45,7 @@ class PtyPeer {
   struct Rule {
     std::string when;
     std::vector<Piece> reply;
+    size_t from;
   };
   void Run();
   void WriteAll(const std::string& bytes);
