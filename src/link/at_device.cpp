@@ -50,8 +50,8 @@ std::string ReleaseText(double release) {
 void Inform(const std::string& text) {
   ShowMessageBox(text, MsgKind::Information, MsgButtons::Ok);
 }
-void Warn(int textNumber) {
-  ShowMessageBox(LanguageText(textNumber), MsgKind::Warning, MsgButtons::Ok);
+void Warn(const std::string& text) {
+  ShowMessageBox(text, MsgKind::Warning, MsgButtons::Ok);
 }
 
 // Reading the module's identity: "ERICSSON"-style modules answer bare texts, "MOTOROLA"
@@ -124,11 +124,11 @@ bool ReadDeviceVersion(TComm& port, std::string& version, bool warn) {
   version = std::string{static_cast<char>(frame[0]), '.', static_cast<char>(frame[1]),
                         static_cast<char>(frame[2])};
   if (!IsDecimalNumber(version)) {
-    Warn(146);
+    Warn(LanguageText(146));
     return true;
   }
   if (InRange(FirmwareNumber(version), 0, 1.09)) return false;
-  if (warn) Warn(146);
+  if (warn) Warn(LanguageText(146));
   return true;
 }
 

@@ -27,14 +27,14 @@ void SetWaitCursor(bool on) {
   if (UiHost* host = CurrentUiHost()) host->SetWaitCursor(on);
 }
 
-void Warn(int textNumber) {
-  ShowMessageBox(LanguageText(textNumber), MsgKind::Warning, MsgButtons::Ok);
+void Warn(const std::string& text) {
+  ShowMessageBox(text, MsgKind::Warning, MsgButtons::Ok);
 }
 
 // With the module path open: the PIN, then up to three tries to switch its request off.
 PinResult EnterPin(TComm& port, const std::string& pin) {
   if (!WaitOkOrError(port, "AT+CPIN=\"" + pin + "\"\r")) {
-    Warn(234);
+    Warn(LanguageText(234));
     return PinResult::Abort;
   }
   Pause(1000);
@@ -42,7 +42,7 @@ PinResult EnterPin(TComm& port, const std::string& pin) {
     Pause(1000);
     if (WaitOkOrError(port, "AT+CLCK=\"SC\",0,\"" + pin + "\"\r")) return PinResult::Ok;
   }
-  Warn(234);
+  Warn(LanguageText(234));
   return PinResult::None;
 }
 

@@ -15,9 +15,7 @@ namespace {
 constexpr int kPinMaxLength = 6;
 constexpr int kPinMinLength = 4;
 
-QString Text(int number) {
-  return QString::fromStdString(Cp1252ToUtf8(LanguageText(number)));
-}
+QString Text(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 }  // namespace
 
@@ -44,9 +42,9 @@ TfrmSbloccaPin::TfrmSbloccaPin(SimPinSubmit submit, QWidget* parent)
 }
 
 void TfrmSbloccaPin::showEvent(QShowEvent* event) {
-  setWindowTitle(Text(232));
-  Label1->setText(Text(231));
-  BitBtn1->setText(Text(233));
+  setWindowTitle(Text(LanguageText(232)));
+  Label1->setText(Text(LanguageText(231)));
+  BitBtn1->setText(Text(LanguageText(233)));
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   QDialog::showEvent(event);
