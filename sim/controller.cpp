@@ -105,7 +105,11 @@ void Controller::Receive(char byte, DeviceOutput* out) {
     out->Reply(faults_->Refuses(ControllerByteName(b)) ? Frame("ERR") : std::string(1, '\xFF'));
     return;
   }
-  if (b == '\r' || b == '\n') return;
+  static const std::string kCommands = "?0123:;<6789\xC3\xC6\xCC\xFF";
+  if (kCommands.find(static_cast<char>(b)) == std::string::npos) {
+    armed_ = false;
+    return;  // the controller ignores bytes it does not know
+  }
   if (log_) log_->push_back(ControllerByteName(b));
   Command(b, out);
 }
@@ -174,6 +178,6 @@ void Controller::Command(uint8_t b, DeviceOutput* out) {
       out->Reply(Frame(s.outputsOn, s.outputModes, s.outputsValued));
       return;
     default:
-      return;  // the controller ignores bytes it does not know
+      return;
   }
 }
