@@ -1,6 +1,11 @@
 // vela-sim: the simulated communicator as a program. It links a pseudo-terminal at a path
 // (default /tmp/vela-com1), answers there like the device until SIGINT or SIGTERM, and keeps
 // its SIM in a file when asked.
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -15,12 +20,26 @@ void Usage() {
                "usage: vela-sim --family A|I [--module MOTOROLA|ERICSSON] [--firmware 1.12]\n"
                "                [--pin 1234] [--sim FILE] [--link PATH] [--echo] [--trace]\n"
                "                [--fault NAME...]\n"
+               "       vela-sim --probe DEVICE   (exit 0 when DEVICE is a working serial port)\n"
                "Faults and the SIM file form are described in sim/README.md.\n");
+}
+
+// A serial device that really works: it opens without waiting for a carrier, and both its
+// line settings and its modem lines can be read. A node without a UART behind it fails here.
+bool SerialPortWorks(const char* path) {
+  const int fd = open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return false;
+  termios tio{};
+  int lines = 0;
+  const bool ok = tcgetattr(fd, &tio) == 0 && ioctl(fd, TIOCMGET, &lines) == 0;
+  close(fd);
+  return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--probe") == 0) return SerialPortWorks(argv[2]) ? 0 : 1;
   SimConfig config;
   config.linkPath = "/tmp/vela-com1";
   bool firmwareGiven = false;
