@@ -112,7 +112,7 @@ void GsmModule::Receive(char byte, DeviceOutput* out) {
       if (!entryText_.empty()) entryText_.pop_back();
       if (echo_) out->Echo(std::string(1, byte));
     } else if (byte != '\n') {
-      entryText_ += byte;
+      if (entryText_.size() <= kMaxText) entryText_ += byte;  // the rest is refused anyway
       if (echo_) out->Echo(std::string(1, byte));
     }
     return;

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kChatterMs = 1000;
+constexpr size_t kLogLimit = 20000;
 const char kNoise[] = "\x11~#\x80\x07\xA7%";
 const char kChatter[] = "\r\n#~%?!\x7f junk\r\n";
 
@@ -191,6 +192,8 @@ void Simulator::State::Run() {
             else
               module->Receive(c, &out);
           }
+          // A program left running for days keeps the recent commands only.
+          if (log.size() > kLogLimit) log.erase(log.begin(), log.begin() + kLogLimit / 2);
         }
         bool replies = false;
         for (const DeviceOutput::Part& part : out.parts) replies = replies || part.reply;

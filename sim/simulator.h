@@ -14,7 +14,7 @@
 struct SimConfig {
   char family = 'A';                // 'A' (type 21) or 'I' (type 22)
   std::string module = "MOTOROLA";  // family I module maker: "MOTOROLA" or "ERICSSON"
-  std::string firmware = "1.12";    // release the device reports
+  std::string firmware = "1.12";    // release the device reports (family I: 1.0 to 1.09)
   std::string pin;                  // non-empty: SIM wants this PIN
   bool echo = false;                // ATE state at power-up (firmware switches it off)
   std::vector<std::string> faults;  // named faults, e.g. "silent", "silent-after=5", ...

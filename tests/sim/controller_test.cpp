@@ -36,6 +36,11 @@ TEST_F(ControllerTest, AnswersEachCommandWithAChecksummedFrame) {
   };
   for (const auto& c : cases) EXPECT_EQ(Ask(c.command), c.frame) << c.command;
   EXPECT_EQ(ControllerFrame('P', 'R', 'G')[3], '\xE9');
+  // The device command 0xC6 is taken only right after "PRG".
+  line().Send("\xC6");
+  EXPECT_EQ(line().ReadBytes(4), ControllerFrame('E', 'R', 'R'));
+  line().Send("?\xC6");
+  EXPECT_EQ(line().ReadBytes(8), ControllerFrame('P', 'R', 'G') + ControllerFrame('O', 'K', ' '));
 
   DeviceStatus status;
   status.signal = 24;

@@ -16,6 +16,17 @@ TEST_F(ModuleTest, FramesInformationThenBlankLineThenFinalResult) {
   EXPECT_EQ(line().At("AT+CFUN=1"), "\r\nOK\r\n");
   // Several commands on one line give one final result.
   EXPECT_EQ(line().At("AT+CMGF=1;+CMGF?"), "\r\n+CMGF: 1\r\n\r\nOK\r\n");
+  // Numeric results and no results at all.
+  line().Send("ATV0\r");
+  EXPECT_EQ(line().ReadFor(150), "0\r");
+  line().Send("AT+CSQ\r");
+  EXPECT_EQ(line().ReadFor(150), "+CSQ: 18,99\r\n0\r");
+  line().Send("ATV1Q1\r");
+  EXPECT_EQ(line().ReadFor(150), "");
+  line().Send("AT+CSQ\r");
+  EXPECT_EQ(line().ReadFor(150), "\r\n+CSQ: 18,99\r\n");
+  line().Send("ATQ0\r");
+  EXPECT_EQ(line().ReadFor(150), "\r\nOK\r\n");  // in effect for its own result
   // A lone carriage return and noise without "AT" get no answer at all.
   line().Send("\r\r#~\r");
   EXPECT_EQ(line().ReadFor(150), "");
