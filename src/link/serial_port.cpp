@@ -25,10 +25,9 @@ constexpr unsigned kRxOver = 0x0001, kOverrun = 0x0002, kRxParity = 0x0004, kFra
                    kBreak = 0x0010, kTxFull = 0x0100;
 
 // Error flags for what the driver counted since the counts were last taken.
-unsigned TakeErrorFlags(TComm& port, bool& known) {
+unsigned TakeErrorFlags(TComm& port) {
   TComm::ErrorCounters now;
-  known = port.Handle != -1 && ReadErrorCounters(port.Handle, now);
-  if (!known) return 0;
+  if (port.Handle == -1 || !ReadErrorCounters(port.Handle, now)) return 0;
   const TComm::ErrorCounters& was = port.Counted;
   unsigned flags = 0;
   if (now.bufOverrun != was.bufOverrun) flags |= kRxOver;
@@ -41,8 +40,7 @@ unsigned TakeErrorFlags(TComm& port, bool& known) {
 }
 
 void ReportFailure(TComm& port, int errorCode) {
-  bool known = false;
-  const unsigned flags = TakeErrorFlags(port, known);
+  const unsigned flags = TakeErrorFlags(port);
   port.LastError = flags != 0 ? CommErrorText(flags) : "General error " + std::to_string(errorCode);
 }
 
@@ -148,8 +146,7 @@ int InQueue(TComm& port) {
   if (port.Handle == -1) return 0;
   int waiting = 0;
   if (ioctl(port.Handle, FIONREAD, &waiting) != 0) waiting = 0;
-  bool known = false;
-  TakeErrorFlags(port, known);
+  TakeErrorFlags(port);
   return std::max(waiting, 0);
 }
 
@@ -184,7 +181,7 @@ void WriteComm(TComm& port, const void* bytes, uint16_t count) {
       ReportFailure(port, errno);
       return;
     }
-    // The driver's queue is full: give the line the time of one character to drain.
+    // The driver's queue is full: give the line up to a character timeout to drain.
     pollfd p{port.Handle, POLLOUT, 0};
     if (poll(&p, 1, ScaledMs(2000)) <= 0 || !(p.revents & POLLOUT)) {
       port.LastError = CommErrorText(kTxFull);

@@ -15,7 +15,9 @@ namespace {
 constexpr int kPinMaxLength = 6;
 constexpr int kPinMinLength = 4;
 
-QString Text(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
+QString Text(const std::string& text) {
+  return QString::fromStdString(Cp1252ToUtf8(text));
+}
 
 }  // namespace
 
