@@ -1,17 +1,30 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include "model/record.h"
+#include "shell/branding.h"
+#include "shell/cp1252.h"
 #include "shell/qt_ui_host.h"
+#include "shell/settings.h"
 
 int main(int argc, char** argv) {
+  // The application object comes first: the host's boxes (a language file that cannot be
+  // read) need it while the settings are loaded.
   QApplication app(argc, argv);
   QtUiHost host;
   InstallUiHost(&host);
+  LoadSettings();
+
   QMainWindow window;
-  window.setWindowTitle("LR4090-A");
+  window.setWindowTitle(QString::fromStdString(Cp1252ToUtf8(TypeNames[Cliente.TipoCentrale])));
   host.SetMainWindow(&window);
+  ResetConfiguration(true);
+  TakeSavedCopy();
   window.show();
   const int code = app.exec();
+
+  SaveSettings(SettingsGroup::Language);
+  SaveSettings(SettingsGroup::Layout);
   InstallUiHost(nullptr);
   return code;
 }
