@@ -35,8 +35,9 @@ InstallerChoice OpenInstallerChoice(const Tag_Cliente& header, const std::string
     choice.typeItems.push_back(*name);
     choice.typeCodes.push_back(code);
   }
-  const std::string& currentName =
-      header.TipoCentrale == 21 ? nameOf21 : header.TipoCentrale == 22 ? nameOf22 : std::string();
+  const std::string& currentName = header.TipoCentrale == 21   ? nameOf21
+                                   : header.TipoCentrale == 22 ? nameOf22
+                                                               : std::string();
   for (size_t i = 0; i < choice.typeItems.size(); ++i)
     if (!currentName.empty() && choice.typeItems[i] == currentName)
       choice.typeIndex = static_cast<int>(i);

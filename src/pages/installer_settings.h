@@ -16,8 +16,8 @@ struct InstallerChoice {
 };
 
 // The lists and the selection the dialog opens with, for the given header and type names.
-InstallerChoice OpenInstallerChoice(const Tag_Cliente& header,
-                                    const std::string& nameOf21, const std::string& nameOf22);
+InstallerChoice OpenInstallerChoice(const Tag_Cliente& header, const std::string& nameOf21,
+                                    const std::string& nameOf22);
 
 // Type 22 always keeps the first firmware family; call after either list changes.
 void KeepFirmwareForType(InstallerChoice& choice);

@@ -64,7 +64,8 @@ void TfrmLogo::Arrange() {
   Image3->move(0, 0);
   Panel2->move(CenteredOffset(Panel1->width(), Panel2->width()),
                CenteredOffset(Panel1->height(), Panel2->height()));
-  Label4->move(CenteredOffset(Panel1->width(), Label4->width()), Panel2->geometry().bottom() + 1 + 10);
+  Label4->move(CenteredOffset(Panel1->width(), Label4->width()),
+               Panel2->geometry().bottom() + 1 + 10);
   Label5->move(CenteredOffset(Panel1->width(), Label5->width()), Label4->geometry().bottom() + 1);
   CenterPanel(this, Panel1, CenterAxis::Horizontal);
   CenterPanel(this, Panel1, CenterAxis::Vertical);

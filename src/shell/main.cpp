@@ -1,9 +1,8 @@
 #include <QApplication>
-#include <QMainWindow>
 
 #include "model/record.h"
 #include "shell/branding.h"
-#include "shell/cp1252.h"
+#include "shell/main_window.h"
 #include "shell/qt_ui_host.h"
 #include "shell/settings.h"
 
@@ -15,16 +14,12 @@ int main(int argc, char** argv) {
   InstallUiHost(&host);
   LoadSettings();
 
-  QMainWindow window;
-  window.setWindowTitle(QString::fromStdString(Cp1252ToUtf8(TypeNames[Cliente.TipoCentrale])));
+  app.setApplicationName(QString::fromStdString(ApplicationTitle));
+
+  TfrmMain window;
   host.SetMainWindow(&window);
-  ResetConfiguration(true);
-  TakeSavedCopy();
   window.show();
   const int code = app.exec();
-
-  SaveSettings(SettingsGroup::Language);
-  SaveSettings(SettingsGroup::Layout);
   InstallUiHost(nullptr);
   return code;
 }

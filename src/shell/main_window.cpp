@@ -155,8 +155,9 @@ void TfrmMain::BuildWidgets() {
   lvClienti->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   customerBox->addWidget(lvClienti);
   connect(customerClose, &QToolButton::clicked, this, &TfrmMain::CloseCustomers);
-  connect(lvClienti, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { customerMenu->popup(lvClienti->viewport()->mapToGlobal(at)); });
+  connect(lvClienti, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    customerMenu->popup(lvClienti->viewport()->mapToGlobal(at));
+  });
 
   splitter = new QSplitter(Qt::Vertical, leftPanel);
   splitter->setObjectName("splitter");
@@ -239,9 +240,9 @@ void TfrmMain::RefreshCaptions() {
       {mFile1, 1}, {mProgrammazione, 19}, {mImpostazioni1, 5}, {mLayout, 6}, {Aiuto1, 10}};
   for (const auto& [menu, text] : menus) menu->setTitle(Lang(text));
   const std::pair<QAction*, int> actions[] = {
-      {mInit1, 2},         {mSave1, 3},   {mEsci1, 4},         {mCarica, 20},
-      {mInvia, 21},        {remota1, 248}, {mClienti1, 8},     {mCartelle, 7},
-      {Porteseriali1, 23}, {lingua1, 58}, {impostazioni1, 165}, {mAiuto, 59}};
+      {mInit1, 2},         {mSave1, 3},    {mEsci1, 4},          {mCarica, 20},
+      {mInvia, 21},        {remota1, 248}, {mClienti1, 8},       {mCartelle, 7},
+      {Porteseriali1, 23}, {lingua1, 58},  {impostazioni1, 165}, {mAiuto, 59}};
   for (const auto& [action, text] : actions) action->setText(Lang(text));
   treeTitle->setText(mCartelle->text().remove('&'));
   customerTitle->setText(mClienti1->text().remove('&'));
@@ -391,7 +392,9 @@ void TfrmMain::ApplyStoredLayout() {
   if (!Show1) CloseTree();
 }
 
-void TfrmMain::PortDialogCommand() { MainPortDialog(*this); }
+void TfrmMain::PortDialogCommand() {
+  MainPortDialog(*this);
+}
 
 void TfrmMain::InstallerCommand() {
   const int before = Cliente.TipoCentrale;

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "shell/page_form.h"
+
 class LcdDisplay;
 class QAction;
 class QLabel;
@@ -13,7 +15,6 @@ class QSplitter;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TPageForm;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -31,10 +32,10 @@ class TfrmMain : public QMainWindow {
   void UpdateMainCaption();
 
   // The layout commands of the panels and the View menu.
-  void CloseTree();       // the tree panel's close button, or mCartelle while checked
-  void PinTree();         // the pin button, or mCartelle while unchecked
-  void ToggleCustomers(); // mClienti1
-  void CloseCustomers();  // the customer panel's close button
+  void CloseTree();        // the tree panel's close button, or mCartelle while checked
+  void PinTree();          // the pin button, or mCartelle while unchecked
+  void ToggleCustomers();  // mClienti1
+  void CloseCustomers();   // the customer panel's close button
   void ShowFloatingTree();
   void Relayout(LayoutSource source);
 

@@ -10,8 +10,8 @@
 #include "widgets/qt_text.h"
 
 ProgressWindow::ProgressWindow(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint) {
+    : QWidget(owner,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle("Vela");
   setObjectName("ProgressWindow");
   gauge_ = new Gauge(this);

@@ -79,13 +79,17 @@ void QtUiHost::ProgressHide() {
   if (progress_) progress_->hide();
 }
 
-void QtUiHost::ProgressSetMaximum(int maximum) { progressWindow()->gauge()->SetMaximum(maximum); }
+void QtUiHost::ProgressSetMaximum(int maximum) {
+  progressWindow()->gauge()->SetMaximum(maximum);
+}
 
 void QtUiHost::ProgressSetPosition(int position) {
   progressWindow()->gauge()->SetPosition(position);
 }
 
-int QtUiHost::ProgressPosition() const { return progress_ ? progress_->gauge()->Position() : 0; }
+int QtUiHost::ProgressPosition() const {
+  return progress_ ? progress_->gauge()->Position() : 0;
+}
 
 void QtUiHost::SetWaitCursor(bool on) {
   if (on == waitCursor_) return;
@@ -96,11 +100,17 @@ void QtUiHost::SetWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
 }
 
-bool QtUiHost::WaitCursorShown() const { return waitCursor_; }
+bool QtUiHost::WaitCursorShown() const {
+  return waitCursor_;
+}
 
-void QtUiHost::Beep() { QApplication::beep(); }
+void QtUiHost::Beep() {
+  QApplication::beep();
+}
 
-void QtUiHost::ProcessMessages() { QApplication::processEvents(); }
+void QtUiHost::ProcessMessages() {
+  QApplication::processEvents();
+}
 
 void QtUiHost::WaitWithEvents(int realMs) {
   QEventLoop loop;

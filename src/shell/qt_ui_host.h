@@ -5,7 +5,7 @@
 
 #include "shell/ui_host.h"
 
-class ProgressWindow;
+#include "shell/progress_window.h"
 class QWidget;
 
 class QtUiHost : public UiHost {
