@@ -83,7 +83,10 @@ TfrmMain::TfrmMain() {
   resize(1000, 700);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+  // Children are destroyed after this body and move the focus meanwhile.
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TfrmMain::BuildWidgets() {
   auto* toolbar = addToolBar("pages");
