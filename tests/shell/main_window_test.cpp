@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +23,7 @@
 #include "shell/port_dialog.h"
 #include "shell/settings.h"
 #include "temp_dir.h"
+#include "test_language.h"
 #include "widgets/qt_text.h"
 
 namespace {
@@ -29,10 +32,17 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetSettingsFile((dir.path() / "Vela.ini").string());
+    // A working folder with the shipped language files, as the build lays it out.
+    std::filesystem::copy(ShippedLanguageFolder(), dir.path() / "LANGUAGE",
+                          std::filesystem::copy_options::recursive);
     LoadSettings(dir.str());
-    LoadLanguage("English");
+    ASSERT_FALSE(LanguageText(109).empty());
+    ASSERT_TRUE(scoped.host.Boxes().empty());
   }
-  void TearDown() override { SetSettingsFile(""); }
+  void TearDown() override {
+    SetSettingsFile("");
+    LoadEnglishForTests();
+  }
 
   // Opens a main window for a device type and returns it shown.
   std::unique_ptr<TfrmMain> Open(int type) {
