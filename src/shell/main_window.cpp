@@ -291,6 +291,14 @@ void TfrmMain::BuildPageTree() {
   SelectRoot();
 }
 
+void TfrmMain::RecaptionPageTree() {
+  QTreeWidgetItem* root = tvPages->topLevelItem(0);
+  if (!root) return;
+  const auto pages = PagesForType(Cliente.TipoCentrale);
+  for (int i = 0; i < root->childCount() && i < static_cast<int>(pages.size()); ++i)
+    root->child(i)->setText(0, Lang(pages[i].textNumber));
+}
+
 void TfrmMain::SelectRoot() {
   if (tvPages->topLevelItemCount() > 0) tvPages->setCurrentItem(tvPages->topLevelItem(0));
 }

@@ -28,6 +28,7 @@ class TfrmMain : public QMainWindow {
   void ApplyDeviceType();
   void BuildPageTree();
   void RefreshCaptions();
+  void RecaptionPageTree();  // the node names in the current language
   void SelectRoot();
   void UpdateMainCaption();
 

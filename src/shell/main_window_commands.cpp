@@ -2,6 +2,8 @@
 
 #include "pages/installer_dialog.h"
 #include "shell/help_viewer.h"
+#include "shell/language_choice.h"
+#include "shell/language_dialog.h"
 #include "shell/logo_page.h"
 #include "shell/main_window.h"
 #include "shell/port_dialog.h"
@@ -23,4 +25,17 @@ bool MainInstallerDialog(TfrmMain& window) {
 
 void MainShowManual(TfrmMain& window) {
   ShowManual(0, &window);
+}
+
+void MainChooseLanguage(TfrmMain& window) {
+  const LanguageChooser chooser = [&window](const char* file, char* buffer, const char* title) {
+    RunLanguageDialog(&window, file, buffer, title);
+  };
+  ChooseLanguage(Language, chooser,
+                 {[] { SaveSettings(SettingsGroup::Language); },
+                  [&window] {
+                    window.RefreshCaptions();
+                    window.RecaptionPageTree();
+                  }});
+  window.SelectRoot();
 }

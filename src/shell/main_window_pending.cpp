@@ -4,7 +4,6 @@
 #include "shell/main_window.h"
 #include "shell/main_window_commands.h"
 
-void MainChooseLanguage(TfrmMain&) {}
 void MainUpdatePoller(TfrmMain&, bool) {}
 bool MainMayClose(TfrmMain&) {
   return true;

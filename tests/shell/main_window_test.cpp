@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
@@ -20,6 +22,7 @@
 #include "scripted_host.h"
 #include "shell/branding.h"
 #include "shell/language.h"
+#include "shell/language_dialog.h"
 #include "shell/port_dialog.h"
 #include "shell/settings.h"
 #include "temp_dir.h"
@@ -196,6 +199,31 @@ TEST_F(MainWindowTest, ClosingStoresTheLayout) {
   EXPECT_FALSE(Show2);
   EXPECT_TRUE(Show1);
   Show2 = true;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ChoosingALanguageRecaptionsWindowAndTree) {
+  auto w = Open(22);
+  const QString englishNode = w->tvPages->topLevelItem(0)->child(0)->text(0);
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    const auto found = dialog->list->findItems("Italiano", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    dialog->list->setCurrentItem(found[0]);
+    dialog->accept();
+  });
+  w->lingua1->trigger();
+  EXPECT_EQ(Language, "Italiano");
+  const QString italianNode = w->tvPages->topLevelItem(0)->child(0)->text(0);
+  EXPECT_EQ(italianNode, Lang(109));
+  EXPECT_NE(italianNode, englishNode);
+  EXPECT_EQ(w->mFile1->title(), Lang(1));
+  LoadSettings(dir.str());  // stored for the next start
+  EXPECT_EQ(Language, "Italiano");
 }
 
 }  // namespace
