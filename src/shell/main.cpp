@@ -4,6 +4,8 @@
 #include "model/record.h"
 #include "shell/branding.h"
 #include "shell/cp1252.h"
+#include "shell/language.h"
+#include "shell/language_packs.h"
 #include "shell/qt_ui_host.h"
 #include "shell/settings.h"
 
@@ -14,10 +16,13 @@ int main(int argc, char** argv) {
   QtUiHost host;
   InstallUiHost(&host);
   LoadSettings();
+  // A pack unpacked here takes effect when the language is loaded again below.
+  if (HasLanguagePack(Language)) UnpackLanguagePacks();
 
   QMainWindow window;
   window.setWindowTitle(QString::fromStdString(Cp1252ToUtf8(TypeNames[Cliente.TipoCentrale])));
   host.SetMainWindow(&window);
+  LoadLanguage(Language);
   ResetConfiguration(true);
   TakeSavedCopy();
   window.show();

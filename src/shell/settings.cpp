@@ -148,6 +148,7 @@ void LoadSettings(const std::string& workingDir) {
 
   if (Language.empty())
     Language = DefaultLanguage(LanguageDisplayName(QLocale::system()), LanguageFolder);
+  SetLanguageFolder(LanguageFolder);
   LoadLanguage(Language);
 
   BitmapFolder = JoinPath(WorkingDir, "/BITMAP/");
