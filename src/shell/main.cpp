@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   // The application object comes first: the host's boxes (a language file that cannot be
   // read) need it while the settings are loaded.
   QApplication app(argc, argv);
+  ApplyBranding();
+  QApplication::setApplicationName(QString::fromStdString(ApplicationTitle));  // boxes' title
   QtUiHost host;
   InstallUiHost(&host);
   LoadSettings();
