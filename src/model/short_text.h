@@ -34,8 +34,10 @@ class ShortText {
 
   friend bool operator==(const ShortText& a, const ShortText& b) = default;
   friend bool operator==(const ShortText& a, std::string_view b) { return a.value_ == b; }
-  // Without it a literal is ambiguous between the two above and std::string's own.
+  // Without these a literal or a std::string is ambiguous between the two above and
+  // std::string's own comparison.
   friend bool operator==(const ShortText& a, const char* b) { return a.value_ == b; }
+  friend bool operator==(const ShortText& a, const std::string& b) { return a.value_ == b; }
 
  private:
   std::string value_;

@@ -97,10 +97,6 @@ void SetSettingsFile(const std::string& iniPath) {
   g_iniPath = iniPath;
 }
 
-std::string SettingsFilePath() {
-  return OpenStore()->fileName().toStdString();
-}
-
 std::string LanguageDisplayName(const QLocale& locale) {
   // Windows names the user language in its own words with the country in brackets
   // ("Italiano (Italia)"). The locale data names most languages in lower case

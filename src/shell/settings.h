@@ -26,7 +26,6 @@ enum class SettingsGroup { Language, Layout, Port, DeviceType };
 
 // Points the store at an INI file (tests); an empty path restores the user's file.
 void SetSettingsFile(const std::string& iniPath);
-std::string SettingsFilePath();
 
 // The start-up reading: branding, port number, language and layout values, device type
 // and release into the customer header, the folders, the language, PERSONAL.INI, the

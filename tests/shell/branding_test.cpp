@@ -31,10 +31,10 @@ TEST_F(PersonalIniTest, AbsentFileGivesTheDefaultNames) {
 TEST_F(PersonalIniTest, ValidFileNamesItsSlotsAndEmptiesTheRest) {
   // "X" (88) + "A" (65) + "B" (66) + "C" (67) = 286; 286 mod 256 = 30; 256 - 30 = 226.
   ApplyPersonalIni(
-      Write("[Personal]\r\nModel0=X\r\nModel25=Special 25\r\nLogo=A\r\nFirm=B\r\nModem=C\r\n"
+      Write("[Personal]\r\nModel0=X\r\nModel25=Custom 25\r\nLogo=A\r\nFirm=B\r\nModem=C\r\n"
             "Password=226\r\n"));
   EXPECT_EQ(ModelNames[0], "X");
-  EXPECT_EQ(ModelNames[25], "Special 25");  // outside the checksum, still taken
+  EXPECT_EQ(ModelNames[25], "Custom 25");  // outside the checksum, still taken
   EXPECT_EQ(ModelNames[1], "");
   EXPECT_EQ(ModelNames[21], "");  // a slot with a key but no value in the file
   EXPECT_EQ(ModelNames[50], "");

@@ -6,9 +6,12 @@
 #include <filesystem>
 
 #include "model/record.h"
+#include "scripted_host.h"
 #include "shell/app_state.h"
 #include "shell/branding.h"
+#include "shell/language.h"
 #include "temp_dir.h"
+#include "test_language.h"
 
 namespace {
 
@@ -19,7 +22,10 @@ class SettingsTest : public ::testing::Test {
     SetSettingsFile(IniPath());
     Cliente = Tag_Cliente{};
   }
-  void TearDown() override { SetSettingsFile(""); }
+  void TearDown() override {
+    SetSettingsFile("");
+    LoadEnglishForTests();  // start-up pointed the texts at this test's working folder
+  }
 
   std::string IniPath() const { return (dir.path() / "config" / "Vela.ini").string(); }
   std::string Work() const { return (dir.path() / "work").string(); }
@@ -153,6 +159,24 @@ TEST_F(SettingsTest, StoredLanguageIsTakenWithoutCheckingItsFolder) {
   Load("[Miscellaneous]\nLanguage=Klingon\nHelpDefault=Italiano\n");
   EXPECT_EQ(Language, "Klingon");
   EXPECT_EQ(HelpDefault, "Italiano");
+}
+
+TEST_F(SettingsTest, LoadsTheLanguageFromTheWorkingFolder) {
+  dir.Write("work/LANGUAGE/Italiano/Italiano.ln3", "00001=File\r\n00002=Archivio\r\n");
+  Load("[Miscellaneous]\nLanguage=Italiano\n");
+  EXPECT_EQ(CurrentLanguageFolder(), Work() + "/LANGUAGE/");
+  EXPECT_EQ(LanguageText(2), "Archivio");
+}
+
+TEST_F(SettingsTest, AMissingLanguageFileWarnsAndStartUpGoesOn) {
+  ScopedScriptedHost scoped;
+  Load("[Miscellaneous]\nLanguage=Klingon\nTipoCentrale=22\n");
+  ASSERT_EQ(scoped.host.Boxes().size(), 1u);
+  EXPECT_EQ(scoped.host.Boxes()[0].kind, MsgKind::Warning);
+  EXPECT_EQ(LanguageText(1), "");
+  EXPECT_EQ(Cliente.TipoCentrale, 22);
+  EXPECT_EQ(ModelNames[22], "VELA-I");  // read after the language
+  EXPECT_EQ(BitmapFolder, Work() + "/BITMAP/");
 }
 
 TEST_F(SettingsTest, AValueWithACommaIsReadWhole) {
