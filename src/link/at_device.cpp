@@ -8,6 +8,7 @@
 #include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/pacing.h"
+#include "shell/text_helpers.h"
 #include "shell/ui_host.h"
 
 namespace {
@@ -57,7 +58,7 @@ void Warn(const std::string& text) {
 // Reading the module's identity: "ERICSSON"-style modules answer bare texts, "MOTOROLA"
 // modules quote them.
 std::string ManufacturerOf(const std::string& reply) {
-  const std::string trimmed = TrimBlanks(reply);
+  const std::string trimmed = TrimSpaces(reply);
   if (trimmed.empty() || reply.find('"') != std::string::npos)
     return UpperAscii(BetweenQuotes(reply));
   return reply;
@@ -99,7 +100,7 @@ int CheckRevision(TComm& port, Tag_Cliente& header, const std::string& expected)
 
   const size_t point = line.find('.');
   const double device =
-      point == std::string::npos ? 0 : FirmwareNumber(TrimBlanks(line.substr(point + 1)));
+      point == std::string::npos ? 0 : FirmwareNumber(TrimSpaces(line.substr(point + 1)));
   const double configured = FirmwareNumber(expected);
   int result = 1;
   if (IsEarlyRelease(configured))
@@ -164,7 +165,7 @@ bool ReadModuleInfo(TComm& port, Dati_Modulo& info, bool endAfter, bool forWriti
 bool QueryCredit(TComm& port, bool endAfter, bool forWriting) {
   if (!StartPassthrough(port, forWriting)) return false;
   std::string reply;
-  if (QueryLine(port, "AT+CUSD=1, \"*123#\"\r", reply) && !TrimBlanks(reply).empty()) {
+  if (QueryLine(port, "AT+CUSD=1, \"*123#\"\r", reply) && !TrimSpaces(reply).empty()) {
     const size_t quote = reply.find('"');
     if (quote == std::string::npos)
       Inform(LanguageText(164));

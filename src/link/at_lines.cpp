@@ -5,6 +5,7 @@
 #include "link/at_text.h"
 #include "programming/progress.h"
 #include "shell/pacing.h"
+#include "shell/text_helpers.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ std::string FrameText(const FrameBuffer& buffer, int first, int count) {
   std::string text;
   for (int i = std::max(first, 0); i < first + count && i < static_cast<int>(buffer.size()); ++i)
     if (buffer[i] >= 32) text += static_cast<char>(buffer[i]);
-  return TrimBlanks(text);
+  return TrimSpaces(text);
 }
 
 void SplitLines(const std::string& text, std::vector<std::string>& lines) {

@@ -18,12 +18,6 @@ bool ContainsNoCase(std::string_view text, std::string_view word) {
   return LowerAscii(text).find(LowerAscii(word)) != std::string::npos;
 }
 
-std::string TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::string BetweenQuotes(std::string_view text) {
   const size_t first = text.find('"');
   const size_t last = text.rfind('"');

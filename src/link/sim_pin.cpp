@@ -5,6 +5,7 @@
 #include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/pacing.h"
+#include "shell/text_helpers.h"
 #include "shell/ui_host.h"
 
 namespace {
@@ -60,7 +61,7 @@ PinResult SubmitSimPin(TComm& port, const std::string& typedPin) {
   FrameBuffer frame;
   if (ReadFrame(port, frame, 3, true) && FrameText(frame, 0, 3) == "PRG") {
     SendCommand(port, "\xC3");
-    result = ReadCharTimeout(port, CharTimeout) == "\xFE" ? EnterPin(port, TrimBlanks(typedPin))
+    result = ReadCharTimeout(port, CharTimeout) == "\xFE" ? EnterPin(port, TrimSpaces(typedPin))
                                                           : PinResult::None;
     // Leave the module path whatever happened inside it; the answer is not looked at.
     Pause(200);
