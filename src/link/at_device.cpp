@@ -13,11 +13,9 @@
 
 namespace {
 
-// Release numbers come from decimal texts; compare them with a margin so that "1.19" read
-// into a double still counts as 1.19.
+// Releases are read with FirmwareNumber, which rounds a text once, so "1.19" equals 1.19.
 bool InRange(double value, double low, double high) {
-  constexpr double kMargin = 1e-9;
-  return value >= low - kMargin && value <= high + kMargin;
+  return value >= low && value <= high;
 }
 
 bool IsEarlyRelease(double v) {
