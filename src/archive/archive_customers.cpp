@@ -81,11 +81,11 @@ bool ArchiveDeleteCustomer(int serial) {
   // and the others are still cleared.
   for (ArchiveTable table : kArchiveTables) {
     if (!session->HasTable(table)) continue;
-    if (session->Savepoint("table") && session->Exec(DeleteSql(table), {serial}) &&
-        session->Release("table"))
+    if (session->Savepoint("deletion") && session->Exec(DeleteSql(table), {serial}) &&
+        session->Release("deletion"))
       continue;
     const std::string message = session->Error();
-    session->RollbackTo("table");
+    session->RollbackTo("deletion");
     ShowEngineWarning(message);
   }
   if (!session->Commit()) {
