@@ -38,6 +38,26 @@ TEST_F(ArchiveTest, NoCodeIsFreeWhenAllTenThousandAreTaken) {
   EXPECT_EQ(NextFreeCustomerCode(), "");
 }
 
+TEST_F(ArchiveTest, WithoutTheCustomersFileEveryOperationSaysSo) {
+  const int serial = SaveNew("Uno", "0001");
+  std::filesystem::remove(FileOf(T::Clienti));
+  EXPECT_EQ(NextFreeCustomerCode(), "");
+  Tag_Cliente h;
+  Tag_GlobalBuffer record;
+  int events = 0;
+  EXPECT_FALSE(ArchiveLoadCustomer(serial, h, record, events));
+  Tag_Cliente other = Header("Due", "0002");
+  EXPECT_EQ(ArchiveSave(other, DefaultRecord(), ""), SaveStatus::EngineFailed);
+  const auto boxes = ui.host.Boxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  for (const auto& box : boxes) {
+    EXPECT_EQ(box.kind, MsgKind::Warning);
+    EXPECT_NE(box.text.find("Clienti"), std::string::npos) << box.text;
+  }
+  EXPECT_EQ(Rows(T::NumTel, other.SerialCli), 0);
+  EXPECT_FALSE(ui.host.waitCursor);
+}
+
 TEST_F(ArchiveTest, ConfiguringInstallsTheCodeOfANewCustomer) {
   SaveNew("Primo", "0000");
   Tag_GlobalBuffer record;
@@ -59,17 +79,21 @@ TEST_F(ArchiveTest, DeleteClearsEveryTable) {
 }
 
 TEST_F(ArchiveTest, DeleteWithOneTableFileMissingClearsTheOthers) {
-  const int gone = SaveNew("Gone", "0001");
-  const int kept = SaveNew("Kept", "0002");
-  std::filesystem::remove(FileOf(T::Uscite));
-  EXPECT_TRUE(ArchiveDeleteCustomer(gone));
-  EXPECT_TRUE(ui.host.Boxes().empty());
-  for (T table : kArchiveTables) {
-    if (table == T::Uscite) continue;
-    EXPECT_EQ(Rows(table, gone), 0) << TableName(table);
-    EXPECT_GT(Rows(table, kept), 0) << TableName(table);
+  for (T missing : {T::Uscite, T::Clienti}) {
+    ASSERT_TRUE(ConfigureArchiveTables(DataPath(), DataFolder()));  // files back in place
+    const int gone = SaveNew("Gone", "0001");
+    const int kept = SaveNew("Kept", "0002");
+    std::filesystem::remove(FileOf(missing));
+    EXPECT_TRUE(ArchiveDeleteCustomer(gone));
+    EXPECT_TRUE(ui.host.Boxes().empty()) << TableName(missing);
+    for (T table : kArchiveTables) {
+      if (table == missing) continue;
+      EXPECT_EQ(Rows(table, gone), 0) << TableName(table);
+      EXPECT_GT(Rows(table, kept), 0) << TableName(table);
+    }
+    EXPECT_FALSE(std::filesystem::exists(FileOf(missing)));  // not made again by a deletion
+    ASSERT_TRUE(ArchiveDeleteCustomer(kept));
   }
-  EXPECT_FALSE(std::filesystem::exists(FileOf(T::Uscite)));  // not made again by a deletion
 }
 
 TEST_F(ArchiveTest, SaveWithOneTableFileMissingStoresTheOtherSections) {
