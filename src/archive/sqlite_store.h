@@ -2,7 +2,8 @@
 // named after the table: "Clienti.db" in the data folder and the eight detail tables
 // ("NumTel.db", "Messaggi.db", ...) in the product folder below it. A session opens the
 // customers file and attaches the detail files, so each table keeps its plain name, and one
-// transaction spans them all (the rollback journal commits several files atomically).
+// transaction spans them all (the rollback journal commits several files atomically; each
+// file keeps its journal, "<name>.db-journal", beside it).
 // A file removed while the program runs is reopened by nobody: operations on its table
 // fail with the engine's message and a deletion passes over it.
 #pragma once

@@ -171,9 +171,6 @@ TEST_F(ArchiveTest, AKilledSaveLeavesThePreviousVersionWhole) {
   KillAndReap(pid);
   close(fds[0]);
   ASSERT_TRUE(stopped) << "the child never reached the failing section";
-  EXPECT_TRUE(std::filesystem::exists(FileOf(T::Clienti) + "-journal") ||
-              std::filesystem::exists(FileOf(T::NumTel) + "-journal"))
-      << "the child was killed outside its transaction";
 
   Exec(T::Uscite, "DROP TRIGGER stop");
   ASSERT_TRUE(ConfigureArchiveTables(DataPath(), DataFolder()));
