@@ -15,12 +15,6 @@
 // failing one stay unusable. Installs NextFreeCustomerCode as the source of new codes.
 bool ConfigureArchiveTables(const std::string& dataPath, const std::string& dataFolder);
 
-// Display names of panel model codes, for the message about a code held by another
-// customer. Start-up installs the settings' table; without one, only 21 and 22 are named.
-using ModelNameSource = std::function<std::string(int code)>;
-void SetModelNameSource(ModelNameSource source);
-std::string ArchiveModelName(int code);
-
 enum class SaveStatus {
   Stored = 0,        // the customers row was stored
   OtherType = 1,     // a customer of the same name exists for the other device type

@@ -4,12 +4,6 @@
 #include "archive/sqlite_store.h"
 #include "shell/message_box.h"
 
-namespace {
-
-ModelNameSource g_modelNames;
-
-}  // namespace
-
 bool ConfigureArchiveTables(const std::string& dataPath, const std::string& dataFolder) {
   auto store = std::make_unique<SqliteArchiveStore>(dataPath, dataFolder);
   std::string error;
@@ -18,15 +12,4 @@ bool ConfigureArchiveTables(const std::string& dataPath, const std::string& data
   SetCustomerCodeSource([] { return NextFreeCustomerCode(); });
   if (!ok) ShowMessageBox(error, MsgKind::Error, MsgButtons::Ok);
   return ok;
-}
-
-void SetModelNameSource(ModelNameSource source) {
-  g_modelNames = std::move(source);
-}
-
-std::string ArchiveModelName(int code) {
-  if (g_modelNames) return g_modelNames(code);
-  if (code == kTypeVelaA) return "VELA-A";
-  if (code == kTypeVelaI) return "VELA-I";
-  return {};
 }

@@ -4,6 +4,7 @@
 #include "archive/archive.h"
 #include "archive/archive_messages.h"
 #include "archive/archive_sections.h"
+#include "shell/branding.h"
 #include "shell/language.h"
 
 namespace {
@@ -70,7 +71,7 @@ bool InsertCustomer(ArchiveSession& session, const Tag_Cliente& header, const st
 }
 
 void ShowCodeTaken(uint8_t holderType) {
-  const std::string model = ArchiveModelName(holderType).substr(0, 20);
+  const std::string model = ModelName(holderType).substr(0, 20);
   ShowMessageBox(LanguageText(129) + " \"" + model + "\"", MsgKind::Error, MsgButtons::Ok);
 }
 

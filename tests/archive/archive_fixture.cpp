@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 
 #include "archive/sqlite_store.h"
+#include "shell/branding.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void WithFile(const std::string& path, Fn fn) {
 }  // namespace
 
 void ArchiveTest::SetUp() {
+  ModelNames = DefaultModelNames();
   ASSERT_TRUE(ConfigureArchiveTables(DataPath(), DataFolder()))
       << ::testing::PrintToString(ui.host.BoxTexts());
 }

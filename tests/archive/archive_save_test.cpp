@@ -4,6 +4,7 @@
 
 #include "archive_fixture.h"
 #include "record_samples.h"
+#include "shell/branding.h"
 #include "shell/language.h"
 
 namespace {
@@ -159,13 +160,11 @@ TEST_F(ArchiveTest, CodeOfAnotherCustomerIsRefused) {
             1);
 }
 
-TEST_F(ArchiveTest, ModelNameComesFromTheInstalledTable) {
+TEST_F(ArchiveTest, ModelNameComesFromTheNamesTable) {
   SaveNew("Neri", "0001", kTypeVelaI);
-  SetModelNameSource(
-      [](int code) { return "Model" + std::to_string(code) + std::string(30, 'x'); });
+  ModelNames[22] = "Model22" + std::string(30, 'x');  // as PERSONAL.INI may name it
   Tag_Cliente h = Header("Other", "0001");
   EXPECT_EQ(ArchiveSave(h, DefaultRecord(), ""), SaveStatus::CodeTaken);
-  SetModelNameSource(nullptr);
   ASSERT_EQ(ui.host.Boxes().size(), 1u);
   EXPECT_EQ(ui.host.Boxes()[0].text, LanguageText(129) + " \"Model22xxxxxxxxxxxxx\"");
 }

@@ -16,8 +16,6 @@
 #include "temp_dir.h"
 #include "test_language.h"
 
-extern char** environ;
-
 namespace {
 
 struct CliRun {
@@ -43,9 +41,15 @@ class CliArchive : public ::testing::Test {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The user's settings stay out of it: the language is the one the locale gives.
+    std::vector<std::string> env{"XDG_CONFIG_HOME=" + (dir.path() / "config").string(),
+                                 "HOME=" + dir.str(), "LANG=C", "LC_ALL=C"};
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
     CliRun run;
-    if (posix_spawn(&pid, VELA_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, VELA_CLI, &actions, nullptr, argv.data(), envp.data()) == 0) {
       int status = 0;
       waitpid(pid, &status, 0);
       run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -133,6 +137,17 @@ TEST_F(CliArchive, TheOverwriteQuestionIsAnsweredByTheFlags) {
   EXPECT_EQ(run.err, question + " -> yes\n");
   EXPECT_EQ(run.out, "stored as customer 1\n");
   EXPECT_EQ(Cli({"archive", "save", "--in", in, "--yes", "--no"}).code, 2);
+}
+
+TEST_F(CliArchive, MessagesComeInTheLanguageAsked) {
+  LoadLanguage("Italiano");
+  const std::string italian = Text(130);
+  ASSERT_TRUE(LoadEnglishForTests());
+  ASSERT_NE(italian, Text(130));
+  const std::string in = SampleFile("Bianchi", kTypeVelaA, "0001");
+  ASSERT_EQ(Cli({"archive", "save", "--in", in}).code, 0);
+  const CliRun run = Cli({"--lang", "Italiano", "archive", "save", "--in", in});
+  EXPECT_EQ(run.err, "warning: " + italian + " -> no\n");
 }
 
 TEST_F(CliArchive, RefusalsPrintTheWindowsMessages) {

@@ -10,6 +10,7 @@
 #include "archive_commands.h"
 #include "cli_common.h"
 #include "shell/language.h"
+#include "shell/settings.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ int Usage(FILE* out) {
   std::fprintf(out,
                "usage: vela-cli [--root DIR] [--lang NAME] GROUP SUBCOMMAND ...\n"
                "  --root DIR   working folder: DIR/LANGUAGE, DIR/Data (default: .)\n"
-               "  --lang NAME  language of the messages (default: English)\n");
+               "  --lang NAME  language of the messages (default: the windows' language)\n");
   for (const auto& g : kGroups) std::fprintf(out, "  %-8s %s\n", g.name, g.summary);
   return out == stdout ? kExitOk : kExitUsage;
 }
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);  // Qt SQL wants an application object
   std::vector<std::string> args(argv + 1, argv + argc);
   CliContext ctx;
-  std::string language = "English";
+  std::string language;
   std::size_t i = 0;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
     if (args[i] == "--help") return Usage(stdout);
@@ -64,8 +65,10 @@ int main(int argc, char** argv) {
   ConsoleHost host;
   ctx.host = &host;
   InstallUiHost(&host);
-  SetLanguageFolder(ctx.root + "/LANGUAGE/");
-  LoadLanguage(language);  // a missing file is told on stderr; the texts are then empty
+  // The windows' start-up: the user's language, the model names of DIR/PERSONAL.INI. A
+  // missing language file is told on stderr and leaves the texts empty.
+  LoadSettings(ctx.root);
+  if (!language.empty()) LoadLanguage(language);
   host.ResetFailures();
   const int code = group->run(
       ctx, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
