@@ -13,7 +13,7 @@
 
 enum class ColumnType { Integer, Logical, Text, DateTime, Memo, AutoIncrement };
 
-struct ColumnSpec {
+struct ColumnDef {
   const char* name;
   ColumnType type;
   int width = 0;  // longest text the record can hold; 0 = any length
@@ -21,7 +21,7 @@ struct ColumnSpec {
 
 template <class T>
 struct FieldColumn {
-  ColumnSpec spec;
+  ColumnDef def;
   std::function<QVariant(const T&)> get;
   std::function<void(T&, const QVariant&)> set;
 };

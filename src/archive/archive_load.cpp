@@ -8,7 +8,7 @@ namespace {
 
 QString CustomerSelectSql() {
   QStringList columns;
-  for (const auto& c : HeaderColumns()) columns << QLatin1String(c.spec.name);
+  for (const auto& c : HeaderColumns()) columns << QLatin1String(c.def.name);
   columns << QStringLiteral("DataUltModifica") << QStringLiteral("Note");
   return QStringLiteral("SELECT %1 FROM Clienti WHERE SerialCli = ?").arg(columns.join(", "));
 }

@@ -30,7 +30,7 @@ bool FindFirst(ArchiveSession& session, const char* column, const std::string& v
 
 QStringList CustomerColumns() {
   QStringList columns;
-  for (const auto& c : HeaderColumns()) columns << QLatin1String(c.spec.name);
+  for (const auto& c : HeaderColumns()) columns << QLatin1String(c.def.name);
   return columns << QStringLiteral("DataUltModifica") << QStringLiteral("Note");
 }
 

@@ -12,7 +12,7 @@ template <class T>
 Section MakeSection(ArchiveTable table, bool numbered, int (*rowCount)(int), T* (*entry)(G&, int),
                     std::vector<FieldColumn<T>> columns) {
   Section s{table, numbered, {}, rowCount, {}, {}};
-  for (const auto& c : columns) s.columns.push_back(c.spec);
+  for (const auto& c : columns) s.columns.push_back(c.def);
   s.values = [entry, columns](const G& record, int p, SqlParams& out) {
     const T& x = *entry(const_cast<G&>(record), p);
     for (const auto& c : columns) out.push_back(c.get(x));
@@ -174,7 +174,7 @@ std::map<ArchiveTable, TableLayout> BuildLayouts() {
                         {{"SerialCli", ColumnType::AutoIncrement}},
                         {"SerialCli"},
                         {{"CodiceCliente"}, {"Nome"}}};
-  for (const auto& c : HeaderColumns()) customers.columns.push_back(c.spec);
+  for (const auto& c : HeaderColumns()) customers.columns.push_back(c.def);
   customers.columns.push_back({"DataUltModifica", ColumnType::DateTime});
   customers.columns.push_back({"Note", ColumnType::Memo});
   layouts.emplace(ArchiveTable::Clienti, customers);
@@ -224,7 +224,7 @@ std::vector<const char*> CustomersIndexColumns(const std::string& fields) {
 
 namespace {
 
-QStringList ColumnNames(const std::vector<ColumnSpec>& columns) {
+QStringList ColumnNames(const std::vector<ColumnDef>& columns) {
   QStringList names;
   for (const auto& c : columns) names << QLatin1String(c.name);
   return names;

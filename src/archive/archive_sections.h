@@ -13,8 +13,8 @@
 // One detail table, seen from the record.
 struct Section {
   ArchiveTable table;
-  bool numbered;                    // one row per entry, told apart by Progress
-  std::vector<ColumnSpec> columns;  // after SerialCli (and Progress)
+  bool numbered;                   // one row per entry, told apart by Progress
+  std::vector<ColumnDef> columns;  // after SerialCli (and Progress)
   int (*rowCount)(int tipoCentrale);
   // The column values of entry p.
   std::function<void(const Tag_GlobalBuffer&, int p, SqlParams&)> values;
@@ -32,7 +32,7 @@ const std::vector<FieldColumn<Tag_Cliente>>& HeaderColumns();
 
 struct TableLayout {
   ArchiveTable table;
-  std::vector<ColumnSpec> columns;
+  std::vector<ColumnDef> columns;
   std::vector<const char*> key;                   // primary key
   std::vector<std::vector<const char*>> indexes;  // further indexes
 };

@@ -37,7 +37,7 @@ QString ExistingFileUri(const std::string& path) {
   return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw");
 }
 
-QString SqlType(const ColumnSpec& c) {
+QString SqlType(const ColumnDef& c) {
   switch (c.type) {
     case ColumnType::Integer:
       return QStringLiteral("INTEGER");
