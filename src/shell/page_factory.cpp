@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "pages/telefono_page.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
 #include "shell/page_form.h"
@@ -35,6 +36,8 @@ class CaptionPage : public TPageForm {
 
 TPageForm* CreatePage(PageKind kind, QWidget* host) {
   switch (kind) {
+    case PageKind::Phones:
+      return new TfrmTelefono(host);
     default:
       return new CaptionPage(kind, host);
   }

@@ -116,6 +116,10 @@ QWidget* VelaGrid::OpenEditor() const {
   return state() == QAbstractItemView::EditingState ? indexWidget(currentIndex()) : nullptr;
 }
 
+void VelaGrid::CommitEditor() {
+  if (QWidget* editor = OpenEditor()) commitData(editor);
+}
+
 GridCellLook VelaGrid::LookOf(int row, int col) const {
   GridCellLook look;
   if (col < fixedCols_) look.align = Qt::AlignCenter;

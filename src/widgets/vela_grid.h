@@ -88,6 +88,8 @@ class VelaGrid : public QTableWidget {
   GridHeader* Header() const { return header_; }
   // The inplace editor that is open, or null.
   QWidget* OpenEditor() const;
+  // Puts the open editor's text into its cell (the editor stays open).
+  void CommitEditor();
 
   // Used by the delegate.
   GridCellLook LookOf(int row, int col) const;

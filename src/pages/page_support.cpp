@@ -1,0 +1,60 @@
+#include "pages/page_support.h"
+
+#include <QEvent>
+#include <QStatusTipEvent>
+
+#include "pages/key_chars.h"
+#include "shell/cp1252.h"
+#include "shell/language.h"
+#include "widgets/vela_grid.h"
+
+QString Lang(int n) {
+  return ToQ(LanguageText(n));
+}
+
+QString ToQ(const std::string& recordText) {
+  return QString::fromStdString(Cp1252ToUtf8(recordText));
+}
+
+std::string FromQ(const QString& text) {
+  return Utf8ToCp1252(text.toStdString());
+}
+
+char KeyChar(QChar ch) {
+  if (ch == VelaGrid::kBackspace) return kKeyBackspace;
+  if (ch == VelaGrid::kDelete) return '\x7f';
+  if (ch.unicode() < 0x80) return static_cast<char>(ch.unicode());
+  return kKeyOther;
+}
+
+namespace {
+
+class StatusTipRouter : public QObject {
+ public:
+  StatusTipRouter(QWidget* page, QLabel* line) : QObject(page), line_(line) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::StatusTip) return false;
+    line_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+
+ private:
+  QLabel* line_;
+};
+
+}  // namespace
+
+void RouteStatusTips(QWidget* page, QLabel* line) {
+  page->installEventFilter(new StatusTipRouter(page, line));
+}
+
+QLabel* NewStatusLine(QWidget* parent) {
+  auto* line = new QLabel(parent);
+  line->setFrameShape(QFrame::StyledPanel);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setMinimumHeight(line->fontMetrics().height() + 8);
+  line->setTextFormat(Qt::PlainText);
+  return line;
+}

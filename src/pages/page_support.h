@@ -1,0 +1,27 @@
+// What every configuration page window shares: language texts and record texts as Qt
+// strings, typed keys as the rules see them, and the status line that shows the long hint
+// of the control under the mouse.
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <string>
+
+class QGroupBox;
+class QWidget;
+
+// The pages' cell hints come up quickly while a page is open.
+constexpr int kPageHintDelayMs = 100;
+
+QString Lang(int n);
+QString ToQ(const std::string& recordText);  // Windows-1252 to Qt
+std::string FromQ(const QString& text);      // Qt to Windows-1252
+// A typed character for the key rules: Backspace as '\b', Delete as '\x7f', anything
+// outside ASCII as one "other" character.
+char KeyChar(QChar ch);
+
+// Shows in `line` the status tips that reach `page` from the controls under the mouse.
+void RouteStatusTips(QWidget* page, QLabel* line);
+
+// A label for a status line: sunken, one line high, never empty in height.
+QLabel* NewStatusLine(QWidget* parent);
