@@ -1,11 +1,13 @@
 #include "pages/page_support.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QStatusTipEvent>
 
 #include "pages/key_chars.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
+#include "widgets/grid_pictures.h"
 #include "widgets/vela_grid.h"
 
 QString Lang(int n) {
@@ -57,4 +59,22 @@ QLabel* NewStatusLine(QWidget* parent) {
   line->setMinimumHeight(line->fontMetrics().height() + 8);
   line->setTextFormat(Qt::PlainText);
   return line;
+}
+
+PolarityLegend NewPolarityLegend(QWidget* parent) {
+  PolarityLegend legend;
+  legend.box = new QWidget(parent);
+  auto* layout = new QGridLayout(legend.box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (int polarity : {1, 0}) {
+    auto* picture = new QLabel(legend.box);
+    picture->setPixmap(PolarityPicture(polarity));
+    auto* text = new QLabel(legend.box);
+    const int row = polarity ? 0 : 1;
+    layout->addWidget(picture, row, 0);
+    layout->addWidget(text, row, 1);
+    (polarity ? legend.Label1 : legend.Label2) = text;
+  }
+  layout->setColumnStretch(1, 1);
+  return legend;
 }

@@ -23,5 +23,14 @@ char KeyChar(QChar ch);
 // Shows in `line` the status tips that reach `page` from the controls under the mouse.
 void RouteStatusTips(QWidget* page, QLabel* line);
 
+// The legend of the two polarity pictures: Label1 (positive, text 60) and Label2
+// (negative, text 61), each after its picture. The caller sets the texts.
+struct PolarityLegend {
+  QWidget* box = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+};
+PolarityLegend NewPolarityLegend(QWidget* parent);
+
 // A label for a status line: sunken, one line high, never empty in height.
 QLabel* NewStatusLine(QWidget* parent);

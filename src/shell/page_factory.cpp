@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "pages/avvtel_page.h"
 #include "pages/telefono_page.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
@@ -38,6 +39,8 @@ TPageForm* CreatePage(PageKind kind, QWidget* host) {
   switch (kind) {
     case PageKind::Phones:
       return new TfrmTelefono(host);
+    case PageKind::DialerInputs:
+      return new TfrmAvvTel(host);
     default:
       return new CaptionPage(kind, host);
   }

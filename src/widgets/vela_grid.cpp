@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QToolTip>
 
@@ -81,6 +82,24 @@ void VelaGrid::SetBands(std::vector<GridBand> bands) {
 void VelaGrid::SetHeadingHeight(int pixels) {
   header_->SetHeight(pixels);
   updateGeometries();
+}
+
+void VelaGrid::SetRowHeight(int pixels) {
+  verticalHeader()->setDefaultSectionSize(pixels);
+}
+
+void VelaGrid::SetStretchLastColumn(bool stretch) {
+  horizontalHeader()->setStretchLastSection(stretch);
+}
+
+void VelaGrid::FitHeightToRows() {
+  int height = header_->sizeHint().height() + 2 * frameWidth();
+  for (int row = 1; row < rowCount(); ++row) height += rowHeight(row);
+  if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      horizontalHeader()->length() > viewport()->width())
+    height += horizontalScrollBar()->sizeHint().height();
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFixedHeight(height);
 }
 
 void VelaGrid::SetHints(HintFn statusHint, HintFn cellHint) {

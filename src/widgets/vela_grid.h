@@ -69,6 +69,10 @@ class VelaGrid : public QTableWidget {
   void SetBands(std::vector<GridBand> bands);
   const std::vector<GridBand>& Bands() const { return bands_; }
   void SetHeadingHeight(int pixels);
+  void SetRowHeight(int pixels);
+  void SetStretchLastColumn(bool stretch);
+  // Makes the grid exactly as high as its header and rows, with no vertical scroll bar.
+  void FitHeightToRows();
 
   void SetLook(LookFn fn) { look_ = std::move(fn); }
   void SetEditors(EditorFn fn) { editors_ = std::move(fn); }
