@@ -51,6 +51,12 @@ bool AnyReservedOutput() {
   return AnyReservedOutput(GlobalBuffer, Cliente);
 }
 
+void ClickOutputPolarity(Tag_GlobalBuffer& record, int output) {
+  if (output < 1 || output > 5) return;
+  uint8_t& polarity = record.Uscite[output].Polarita;
+  polarity = polarity == 0 ? 1 : 0;
+}
+
 void ClickOutputEvent(Tag_GlobalBuffer& record, int& eventCount, int output, int column) {
   if (output < 1 || output > 5) return;
   Tag_Uscita& out = record.Uscite[output];

@@ -27,6 +27,8 @@ bool EventAssigned(int column);  // live record
 bool AnyReservedOutput(const Tag_GlobalBuffer& record, const Tag_Cliente& header);
 bool AnyReservedOutput();  // live record and header
 
+void ClickOutputPolarity(Tag_GlobalBuffer& record, int output);
+
 // Family A. An event switches at most one output, a reserved output none, and the count
 // of flags set never passes seven; eventCount follows every flag set or cleared.
 void ClickOutputEvent(Tag_GlobalBuffer& record, int& eventCount, int output, int column);

@@ -5,6 +5,7 @@
 
 #include "pages/avvtel_page.h"
 #include "pages/telefono_page.h"
+#include "pages/uscite_page.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
 #include "shell/page_form.h"
@@ -41,6 +42,8 @@ TPageForm* CreatePage(PageKind kind, QWidget* host) {
       return new TfrmTelefono(host);
     case PageKind::DialerInputs:
       return new TfrmAvvTel(host);
+    case PageKind::Outputs:
+      return new TfrmUscite(host);
     default:
       return new CaptionPage(kind, host);
   }
