@@ -140,6 +140,7 @@ void TfrmAvvTel::BuildLabelsGrid() {
   connect(StringGrid2, &VelaGrid::CellTextChanged, this, &TfrmAvvTel::OnLabelEdited);
 }
 
+// language texts: 27, 29, 31, 32, 40-43, 45, 46, 49, 60, 61, 64, 166, 169-171
 void TfrmAvvTel::SetCaptions() {
   VelaGrid* grid = HyperGrid1;
   gbInputs->setTitle(Lang(46));

@@ -92,6 +92,7 @@ bool TfrmTelefono::FamilyI() const {
   return Cliente.TipoCentrale == kTypeVelaI;
 }
 
+// language texts: 26-28, 44, 45, 66, 173-175, 400-406, 503
 void TfrmTelefono::SetCaptions() {
   gbNumbers->setTitle(Lang(26));
   StringGrid1->SetText(0, 0, Lang(45));

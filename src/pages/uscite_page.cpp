@@ -165,6 +165,7 @@ Tag_Uscita TfrmUscite::WithShownName(int output) const {
   return out;
 }
 
+// language texts: 31, 34-39, 45, 47, 56, 60, 61, 65, 69, 81, 193-202, 440-456
 void TfrmUscite::SetCaptions() {
   gbOutputs->setTitle(Lang(47));
   for (int c = 0; c < kColsA; ++c) HyperGrid2->SetText(0, c, Lang(kHeadingsA[c]));
