@@ -66,13 +66,7 @@ TfrmAvvTel::TfrmAvvTel(QWidget* owner) : TPageForm(owner) {
   lower->addLayout(right, 1);
   layout->addLayout(lower, 1);
 
-  StaticText1 = new QLabel(this);
-  StaticText1->setFrameShape(QFrame::Box);
-  StaticText1->setAutoFillBackground(true);
-  StaticText1->setBackgroundRole(QPalette::ToolTipBase);
-  StaticText1->setForegroundRole(QPalette::ToolTipText);
-  StaticText1->setMargin(2);
-  StaticText1->hide();
+  StaticText1 = new FloatingTip(this);
 }
 
 void TfrmAvvTel::BuildInputsGrid() {
@@ -245,12 +239,5 @@ void TfrmAvvTel::OnMouseOverCell(int row, int col, QPoint globalPos) {
     StaticText1->hide();
     return;
   }
-  const Tag_NumeroTelefonico& entry = GlobalBuffer.NumeriTelefonici[col - kColFirstNumber + 1];
-  StaticText1->setText(ToQ(entry.Descrizione) + "[" + ToQ(entry.Numero) + "]");
-  StaticText1->adjustSize();
-  QPoint at = mapFromGlobal(globalPos) + QPoint(12, 16);
-  at.setX(std::min(at.x(), std::max(0, width() - StaticText1->width())));
-  StaticText1->move(at);
-  StaticText1->raise();
-  StaticText1->show();
+  StaticText1->ShowNear(globalPos, PhoneEntryTip(col - kColFirstNumber + 1));
 }

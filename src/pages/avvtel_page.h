@@ -24,7 +24,7 @@ class TfrmAvvTel : public TPageForm {
   QRadioButton* RadioButton2 = nullptr;
   QRadioButton* RadioButton3 = nullptr;
   QCheckBox* CheckBox1 = nullptr;
-  QLabel* StaticText1 = nullptr;  // floating tip over the number headings
+  FloatingTip* StaticText1 = nullptr;  // floating tip over the number headings
   PolarityLegend legend;
   QGroupBox* gbInputs = nullptr;
   QGroupBox* gbLabels = nullptr;

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QStatusTipEvent>
 
+#include "model/record.h"
 #include "pages/key_chars.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
@@ -77,4 +78,30 @@ PolarityLegend NewPolarityLegend(QWidget* parent) {
   }
   layout->setColumnStretch(1, 1);
   return legend;
+}
+
+FloatingTip::FloatingTip(QWidget* page) : QLabel(page) {
+  setFrameShape(QFrame::Box);
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::ToolTipBase);
+  setForegroundRole(QPalette::ToolTipText);
+  setMargin(2);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void FloatingTip::ShowNear(QPoint globalPos, const QString& text) {
+  QWidget* page = parentWidget();
+  setText(text);
+  adjustSize();
+  QPoint at = page->mapFromGlobal(globalPos) + QPoint(12, 16);
+  at.setX(std::min(at.x(), std::max(0, page->width() - width())));
+  move(at);
+  raise();
+  show();
+}
+
+QString PhoneEntryTip(int entry) {
+  const Tag_NumeroTelefonico& phone = GlobalBuffer.NumeriTelefonici[entry];
+  return ToQ(phone.Descrizione) + "[" + ToQ(phone.Numero) + "]";
 }

@@ -32,5 +32,16 @@ struct PolarityLegend {
 };
 PolarityLegend NewPolarityLegend(QWidget* parent);
 
+// A small label that floats over its page near the mouse, naming what is under it.
+class FloatingTip : public QLabel {
+  Q_OBJECT
+ public:
+  explicit FloatingTip(QWidget* page);
+  void ShowNear(QPoint globalPos, const QString& text);
+};
+
+// A phone entry as the tips name it: its label, "[", its number, "]".
+QString PhoneEntryTip(int entry);
+
 // A label for a status line: sunken, one line high, never empty in height.
 QLabel* NewStatusLine(QWidget* parent);

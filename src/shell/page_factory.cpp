@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "pages/avvtel_page.h"
+#include "pages/sms_page.h"
 #include "pages/telefono_page.h"
 #include "pages/uscite_page.h"
 #include "shell/cp1252.h"
@@ -44,6 +45,8 @@ TPageForm* CreatePage(PageKind kind, QWidget* host) {
       return new TfrmAvvTel(host);
     case PageKind::Outputs:
       return new TfrmUscite(host);
+    case PageKind::Sms:
+      return new TfrmSms(host);
     default:
       return new CaptionPage(kind, host);
   }
