@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "pages/avvtel_page.h"
+#include "pages/comdig_page.h"
 #include "pages/sms_page.h"
 #include "pages/telefono_page.h"
 #include "pages/uscite_page.h"
@@ -47,6 +48,8 @@ TPageForm* CreatePage(PageKind kind, QWidget* host) {
       return new TfrmUscite(host);
     case PageKind::Sms:
       return new TfrmSms(host);
+    case PageKind::DigitalCommunicator:
+      return new TfrmComDig(host);
     default:
       return new CaptionPage(kind, host);
   }

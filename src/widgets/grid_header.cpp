@@ -21,7 +21,15 @@ void GridHeader::SetHeight(int pixels) {
 }
 
 int GridHeader::Levels() const {
-  return grid_->Bands().empty() ? 1 : 2;
+  for (const auto& band : grid_->Bands())
+    if (!IsSpan(band)) return 2;
+  return 1;
+}
+
+bool GridHeader::IsSpan(const GridBand& band) const {
+  for (int c = band.first; c <= band.last; ++c)
+    if (!grid_->Text(0, c).isEmpty()) return false;
+  return true;
 }
 
 int GridHeader::LevelHeight() const {
@@ -43,7 +51,9 @@ const GridBand* GridHeader::BandOver(int col) const {
 QRect GridHeader::HeadingRect(int col) const {
   const int x = sectionViewportPosition(col);
   const int h = viewport()->height();
-  if (Levels() == 1 || !BandOver(col)) return {x, 0, sectionSize(col), h};
+  const GridBand* band = BandOver(col);
+  if (band && IsSpan(*band)) return BandRect(*band);
+  if (Levels() == 1 || !band) return {x, 0, sectionSize(col), h};
   const int top = h / 2;
   return {x, top, sectionSize(col), h - top};
 }
@@ -53,7 +63,8 @@ QRect GridHeader::BandRect(const GridBand& band) const {
   int width = 0;
   for (int c = band.first; c <= band.last; ++c)
     if (!isSectionHidden(c)) width += sectionSize(c);
-  return {left, 0, width, viewport()->height() / 2};
+  const int h = viewport()->height();
+  return {left, 0, width, IsSpan(band) ? h : h / 2};
 }
 
 void GridHeader::PaintCell(QPainter& painter, const QRect& rect, const QString& text) const {
@@ -71,10 +82,10 @@ void GridHeader::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   for (int col = 0; col < count(); ++col) {
     if (isSectionHidden(col)) continue;
+    if (const GridBand* band = BandOver(col); band && IsSpan(*band)) continue;
     PaintCell(painter, HeadingRect(col), grid_->Text(0, col));
   }
-  if (Levels() > 1)
-    for (const auto& band : grid_->Bands()) PaintCell(painter, BandRect(band), band.text);
+  for (const auto& band : grid_->Bands()) PaintCell(painter, BandRect(band), band.text);
 }
 
 void GridHeader::mousePressEvent(QMouseEvent* event) {

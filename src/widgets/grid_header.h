@@ -1,5 +1,6 @@
 // The fixed header of a VelaGrid: the heading cells of row 0 and, above them, the bands that
-// span several columns. A column no band covers gets a heading cell of the full height.
+// span several columns. A column no band covers gets a heading cell of the full height, and
+// a band over columns whose headings are all empty is one heading of the full height.
 #pragma once
 
 #include <QHeaderView>
@@ -28,6 +29,7 @@ class GridHeader : public QHeaderView {
 
  private:
   const GridBand* BandOver(int col) const;
+  bool IsSpan(const GridBand& band) const;
   void PaintCell(QPainter& painter, const QRect& rect, const QString& text) const;
   int LevelHeight() const;
 

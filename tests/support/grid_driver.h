@@ -25,9 +25,16 @@ inline void PressKey(VelaGrid& grid, Qt::Key key) {
   QTest::keyClick(KeyTarget(grid), key);
 }
 
+// Enter in an open editor; the editor closes when the queued commit has run.
+inline void CloseEditorWithEnter(VelaGrid& grid) {
+  if (!grid.OpenEditor()) return;
+  QTest::keyClick(grid.OpenEditor(), Qt::Key_Return);
+  QApplication::processEvents();
+}
+
 // Moves the cursor to the cell without a click (as the arrow keys would) and types.
 inline void TypeInCell(VelaGrid& grid, int row, int col, const QString& keys) {
-  if (grid.OpenEditor()) QTest::keyClick(grid.OpenEditor(), Qt::Key_Return);
+  CloseEditorWithEnter(grid);
   grid.setCurrentCell(row, col);
   for (QChar c : keys) QTest::keyClicks(KeyTarget(grid), QString(c));
 }
@@ -35,7 +42,7 @@ inline void TypeInCell(VelaGrid& grid, int row, int col, const QString& keys) {
 // Types into the cell and presses Enter to close its editor.
 inline void EnterInCell(VelaGrid& grid, int row, int col, const QString& keys) {
   TypeInCell(grid, row, col, keys);
-  if (grid.OpenEditor()) QTest::keyClick(grid.OpenEditor(), Qt::Key_Return);
+  CloseEditorWithEnter(grid);
 }
 
 // Clicks a list cell (which drops its list) and picks item `index` with the keyboard.

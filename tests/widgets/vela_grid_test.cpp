@@ -68,6 +68,8 @@ TEST_F(GridFixture, TypingEditsThroughTheFilterAndLimit) {
   EXPECT_EQ(grid.Text(2, 2), "421");
   EnterInCell(grid, 3, 4, "9");  // a check-box cell has no editor
   EXPECT_EQ(grid.Text(3, 4), "");
+  EnterInCell(grid, 2, 2, "7");  // typing into a cell replaces its text
+  EXPECT_EQ(grid.Text(2, 2), "7");
 }
 
 TEST_F(GridFixture, FilterSeesTheTextWithoutItsSelection) {
@@ -101,6 +103,11 @@ TEST_F(GridFixture, HeaderDrawsRowZeroAndBands) {
   EXPECT_GE(heading.top(), band.bottom());
   EXPECT_EQ(grid.CellRect(0, 0).top(), 0);  // no band: full height
   EXPECT_FALSE(grid.grab().isNull());
+  // A band over empty headings is one heading of the full height.
+  grid.SetText(0, 2, "");
+  EXPECT_EQ(grid.Header()->Levels(), 1);
+  EXPECT_EQ(grid.CellRect(0, 3), grid.Header()->BandRect(grid.Bands()[0]));
+  EXPECT_EQ(grid.CellRect(0, 3).height(), grid.CellRect(0, 0).height());
 }
 
 TEST(RangeEdit, HoldsItsValueInRangeWithABeep) {
