@@ -80,6 +80,7 @@ void GridHeader::PaintCell(QPainter& painter, const QRect& rect, const QString& 
 
 void GridHeader::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
   for (int col = 0; col < count(); ++col) {
     if (isSectionHidden(col)) continue;
     if (const GridBand* band = BandOver(col); band && IsSpan(*band)) continue;

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QToolTip>
 
@@ -95,11 +94,15 @@ void VelaGrid::SetStretchLastColumn(bool stretch) {
 void VelaGrid::FitHeightToRows() {
   int height = header_->sizeHint().height() + 2 * frameWidth();
   for (int row = 1; row < rowCount(); ++row) height += rowHeight(row);
-  if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
-      horizontalHeader()->length() > viewport()->width())
-    height += horizontalScrollBar()->sizeHint().height();
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFixedHeight(height);
+}
+
+void VelaGrid::FreeHeight() {
+  setMinimumHeight(0);
+  setMaximumHeight(QWIDGETSIZE_MAX);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void VelaGrid::SetHints(HintFn statusHint, HintFn cellHint) {
@@ -142,7 +145,8 @@ void VelaGrid::CommitEditor() {
 GridCellLook VelaGrid::LookOf(int row, int col) const {
   GridCellLook look;
   if (col < fixedCols_) look.align = Qt::AlignCenter;
-  return look_ ? look_(row, col) : look;
+  if (look_) look_(row, col, look);
+  return look;
 }
 
 GridEditor VelaGrid::EditorOf(int row, int col) const {

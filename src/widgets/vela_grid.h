@@ -48,7 +48,8 @@ class VelaGrid : public QTableWidget {
   static constexpr QChar kBackspace = u'\b';
   static constexpr QChar kDelete = QChar(0x7f);
 
-  using LookFn = std::function<GridCellLook(int row, int col)>;
+  // Fills in a look that starts as the grid's default for the cell.
+  using LookFn = std::function<void(int row, int col, GridCellLook& look)>;
   using EditorFn = std::function<GridEditor(int row, int col)>;
   // ch is the typed character, kBackspace or kDelete; text is the cell's text as it would
   // stand without its selected part. False drops the key.
@@ -71,8 +72,10 @@ class VelaGrid : public QTableWidget {
   void SetHeadingHeight(int pixels);
   void SetRowHeight(int pixels);
   void SetStretchLastColumn(bool stretch);
-  // Makes the grid exactly as high as its header and rows, with no vertical scroll bar.
+  // Makes the grid exactly as high as its header and rows, with no vertical scroll bar;
+  // FreeHeight lets it take any height again and scroll.
   void FitHeightToRows();
+  void FreeHeight();
 
   void SetLook(LookFn fn) { look_ = std::move(fn); }
   void SetEditors(EditorFn fn) { editors_ = std::move(fn); }

@@ -27,11 +27,9 @@ struct GridFixture : ::testing::Test {
       lastFilterText = text;
       return ch != 'x';
     });
-    grid.SetLook([this](int row, int col) {
-      GridCellLook look;
+    grid.SetLook([this](int row, int col, GridCellLook& look) {
       look.box = col == 4;
       look.checked = col == 4 && checks[row];
-      return look;
     });
     grid.resize(400, 200);
     grid.show();
