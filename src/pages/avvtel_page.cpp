@@ -45,6 +45,7 @@ TfrmAvvTel::TfrmAvvTel(QWidget* owner) : TPageForm(owner) {
   auto* labelsLayout = new QVBoxLayout(gbLabels);
   BuildLabelsGrid();
   labelsLayout->addWidget(StringGrid2);
+  labelsLayout->addStretch();
   lower->addWidget(gbLabels, 1);
 
   auto* right = new QVBoxLayout;
@@ -78,15 +79,14 @@ void TfrmAvvTel::BuildInputsGrid() {
   grid->setColumnWidth(kColMessage, 150);
   for (int c = kColFirstNumber; c <= kColLastNumber; ++c) grid->setColumnWidth(c, 26);
   grid->setColumnWidth(kColService, 56);
-  grid->setColumnWidth(kColUsaGsm, 80);
-  grid->setColumnWidth(kColCommuta, 80);
+  grid->setColumnWidth(kColUsaGsm, 100);
+  grid->setColumnWidth(kColCommuta, 100);
   grid->SetRowHeight(24);
-  grid->SetHeadingHeight(44);
+  grid->SetHeadingHeight(56);
   grid->FitHeightToRows();
   grid->SetHintDelay(kPageHintDelayMs);
 
-  grid->SetLook([](int row, int col) {
-    GridCellLook look;
+  grid->SetLook([](int row, int col, GridCellLook& look) {
     const Tag_Ingresso& input = GlobalBuffer.Ingressi[row];
     if (col == kColPolarity) {
       look.picture = PolarityPicture(input.Polarita);
@@ -105,7 +105,6 @@ void TfrmAvvTel::BuildInputsGrid() {
         look.checked =
             col == kColUsaGsm ? GlobalBuffer.Opzioni.UsaGsm : GlobalBuffer.Opzioni.CommutaChiama;
     }
-    return look;
   });
   grid->SetEditors([](int row, int col) {
     if (col != kColMessage) return GridEditor{};
@@ -124,6 +123,7 @@ void TfrmAvvTel::BuildLabelsGrid() {
   StringGrid2->SetFixedCols(1);
   StringGrid2->setColumnWidth(0, 40);
   StringGrid2->SetStretchLastColumn(true);
+  StringGrid2->FitHeightToRows();
   StringGrid2->SetEditors([](int, int) {
     return GridEditor{GridEditor::Kind::Text, static_cast<int>(kLabelLength), {}};
   });

@@ -73,8 +73,7 @@ void TfrmComDig::BuildGrid() {
   grid->setFixedWidth(widths[0] + widths[1] + widths[2] + widths[3] + widths[4] +
                       2 * grid->frameWidth());
   grid->SetHintDelay(kPageHintDelayMs);
-  grid->SetLook([](int row, int col) {
-    GridCellLook look;
+  grid->SetLook([](int row, int col, GridCellLook& look) {
     if (col == 0) {
       look.align = Qt::AlignLeft | Qt::AlignVCenter;
     } else if (col == kColSend) {
@@ -83,7 +82,6 @@ void TfrmComDig::BuildGrid() {
     } else {
       look.align = Qt::AlignCenter;
     }
-    return look;
   });
   grid->SetEditors([](int row, int col) {
     if (!EventCodeEditable(row, col)) return GridEditor{};

@@ -10,6 +10,9 @@ TfrmSms::TfrmSms(QWidget* owner) : TPageForm(owner) {
   BuildFamilyI();
   layout->addWidget(pnFamilyA, 1);
   layout->addWidget(pnFamilyI, 1);
+  // Showing picks the face; neither counts in the layout before that.
+  pnFamilyA->hide();
+  pnFamilyI->hide();
   StaticText2 = NewStatusLine(this);
   layout->addWidget(StaticText2);
   RouteStatusTips(this, StaticText2);

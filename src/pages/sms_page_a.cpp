@@ -36,10 +36,10 @@ void TfrmSms::BuildFamilyA() {
   HyperGrid1 = new VelaGrid(kInputs + 1, kCols, GroupBox2);
   VelaGrid* grid = HyperGrid1;
   grid->SetFixedCols(1);
-  const int widths[kCols] = {30, 50, 110, 110, 26, 26, 26, 26, 26, 26, 26, 26, 56, 70, 70};
+  const int widths[kCols] = {30, 50, 116, 116, 26, 26, 26, 26, 26, 26, 26, 26, 56, 80, 80};
   for (int c = 0; c < kCols; ++c) grid->setColumnWidth(c, widths[c]);
   grid->SetRowHeight(24);
-  grid->SetHeadingHeight(44);
+  grid->SetHeadingHeight(56);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->FitHeightToRows();
   grid->SetHintDelay(kPageHintDelayMs);
@@ -67,8 +67,7 @@ void TfrmSms::BuildFamilyA() {
     return col == 1 && FamilyASmsKeyAccepted(KeyChar(ch), static_cast<std::size_t>(text.size()));
   });
 
-  grid->SetLook([this](int row, int col) {
-    GridCellLook look;
+  grid->SetLook([this](int row, int col, GridCellLook& look) {
     const Tag_Ingresso& input = GlobalBuffer.Ingressi[row];
     if (col == kColPolarity) {
       look.picture = PolarityPicture(input.Polarita);
@@ -86,7 +85,6 @@ void TfrmSms::BuildFamilyA() {
         look.checked =
             col == kColUsaGsm ? GlobalBuffer.Opzioni.UsaGsm : GlobalBuffer.Opzioni.CommutaChiama;
     }
-    return look;
   });
   grid->SetEditors([](int row, int col) {
     if (col != kColActivation && col != kColRestore) return GridEditor{};

@@ -65,10 +65,8 @@ void TfrmSms::BuildFamilyI() {
   sgLegenda->FitHeightToRows();
   sgLegenda->setFocusPolicy(Qt::NoFocus);
   sgLegenda->setSelectionMode(QAbstractItemView::NoSelection);
-  sgLegenda->SetLook([](int, int col) {
-    GridCellLook look;
+  sgLegenda->SetLook([](int, int col, GridCellLook& look) {
     if (col == 1) look.align = Qt::AlignCenter;
-    return look;
   });
   legendBox->addWidget(sgLegenda);
   legendBox->addStretch();
@@ -100,14 +98,13 @@ void TfrmSms::BuildFamilyI() {
     col += 2;
   }
   periodic->setColumnStretch(6, 1);
-  middle->addWidget(gbSmsPeriodico, 3);
+  middle->addWidget(gbSmsPeriodico, 3, Qt::AlignTop);
   layout->addLayout(middle);
 
   layout->addWidget(BuildOptionsI());
   layout->addStretch();
 
-  grid->SetLook([this](int row, int col) {
-    GridCellLook look;
+  grid->SetLook([this](int row, int col, GridCellLook& look) {
     const Tag_Ingresso& input = GlobalBuffer.Ingressi[row];
     if (col == 0) look.align = Qt::AlignLeft | Qt::AlignVCenter;
     if (Missing(row, col)) {
@@ -123,7 +120,6 @@ void TfrmSms::BuildFamilyI() {
       look.box = true;
       look.checked = col == kColServiceA ? input.ServVELA_I_1 : input.ServVELA_I_2;
     }
-    return look;
   });
   grid->SetEditors([](int row, int col) {
     if ((col != kColActivation && col != kColRestore) || Missing(row, col) ||

@@ -36,9 +36,11 @@ TfrmTelefono::TfrmTelefono(QWidget* owner) : TPageForm(owner) {
   auto* prefixLayout = new QHBoxLayout(gbPrefix);
   LabeledEdit1 = new FilteredEdit(gbPrefix);
   LabeledEdit1->setMaxLength(static_cast<int>(kPrefixLength));
+  LabeledEdit1->setFixedWidth(80);
   LabeledEdit1->SetKeyFilter(
       [](QChar ch, const QString&) { return PrefixKeyAccepted(KeyChar(ch)); });
   prefixLayout->addWidget(LabeledEdit1);
+  prefixLayout->addStretch();
   gbDigits = new QGroupBox(gbOptions);
   auto* digitsLayout = new QHBoxLayout(gbDigits);
   SpinEdit1 = new SpinEdit(0, 4, gbDigits);
@@ -53,6 +55,7 @@ TfrmTelefono::TfrmTelefono(QWidget* owner) : TPageForm(owner) {
   statusLayout->setContentsMargins(0, 0, 0, 0);
   StaticText1 = NewStatusLine(pnStatus);
   statusLayout->addWidget(StaticText1);
+  layout->addStretch();
   layout->addWidget(pnStatus);
   RouteStatusTips(this, StaticText1);
 
@@ -64,10 +67,9 @@ TfrmTelefono::TfrmTelefono(QWidget* owner) : TPageForm(owner) {
   StringGrid1->SetKeyFilter([](int, int col, QChar ch, const QString& text) {
     return PhoneGridKeyAccepted(col, KeyChar(ch), static_cast<std::size_t>(text.size()));
   });
-  StringGrid1->SetLook([this](int row, int col) {
-    GridCellLook look;
+  StringGrid1->SetLook([this](int row, int col, GridCellLook& look) {
     if (col == 0) look.align = Qt::AlignCenter;
-    if (col < kColSms) return look;
+    if (col < kColSms) return;
     look.box = true;
     if (!FamilyI()) {
       look.grey = true;  // the columns have no function for family A
@@ -77,7 +79,6 @@ TfrmTelefono::TfrmTelefono(QWidget* owner) : TPageForm(owner) {
     } else {
       look.checked = PhoneHasOutput(GlobalBuffer, row, col - kColFirstOutput);
     }
-    return look;
   });
   StringGrid1->SetHints(
       [this](int, int col) {
@@ -115,6 +116,12 @@ void TfrmTelefono::PageShow() {
   SetCaptions();
   const int count = PhoneEntryCount();
   StringGrid1->SetRows(count + 1);
+  // Eight numbers fit; the long family I list fills the page and scrolls.
+  if (FamilyI())
+    StringGrid1->FreeHeight();
+  else
+    StringGrid1->FitHeightToRows();
+  static_cast<QBoxLayout*>(layout())->setStretchFactor(gbNumbers, FamilyI() ? 1 : 0);
   for (int r = 1; r <= count; ++r) StringGrid1->SetText(r, 0, QString::number(r));
 
   const bool digitsEnabled = DigitsToRemoveEnabled(Cliente);

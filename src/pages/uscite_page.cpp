@@ -48,6 +48,9 @@ TfrmUscite::TfrmUscite(QWidget* owner) : TPageForm(owner) {
   BuildFamilyIGrid();
   outputsLayout->addWidget(HyperGrid2);
   outputsLayout->addWidget(hgOutI);
+  HyperGrid2->hide();  // showing picks the family's grid
+  hgOutI->hide();
+  gbOutputs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   layout->addWidget(gbOutputs);
 
   auto* codeRow = new QHBoxLayout;
@@ -74,8 +77,7 @@ void TfrmUscite::BuildFamilyAGrid() {
   HyperGrid2 = new VelaGrid(kOutputs + 1, kColsA, gbOutputs);
   const int widths[kColsA] = {34, 56, 46, 46, 46, 46, 46, 46, 46, 76, 170};
   SetUpGrid(HyperGrid2, widths, kColsA);
-  HyperGrid2->SetLook([this](int row, int col) {
-    GridCellLook look;
+  HyperGrid2->SetLook([this](int row, int col, GridCellLook& look) {
     const Tag_Uscita& out = GlobalBuffer.Uscite[row];
     if (col == kColPolarity) {
       look.picture = PolarityPicture(out.Polarita);
@@ -89,7 +91,6 @@ void TfrmUscite::BuildFamilyAGrid() {
     } else if (col == kColText && !out.OUTRESERV) {
       look.background = DialogColour(this);
     }
-    return look;
   });
   HyperGrid2->SetEditors([](int row, int col) {
     if (col != kColText || !GlobalBuffer.Uscite[row].OUTRESERV) return GridEditor{};
@@ -105,10 +106,9 @@ void TfrmUscite::BuildFamilyAGrid() {
 
 void TfrmUscite::BuildFamilyIGrid() {
   hgOutI = new VelaGrid(kOutputs + 1, kColsI, gbOutputs);
-  const int widths[kColsI] = {34, 56, 34, 34, 34, 34, 34, 34, 34, 34, 64, 84, 140, 50, 56};
+  const int widths[kColsI] = {34, 56, 32, 32, 32, 32, 32, 32, 32, 32, 64, 84, 136, 50, 56};
   SetUpGrid(hgOutI, widths, kColsI);
-  hgOutI->SetLook([this](int row, int col) {
-    GridCellLook look;
+  hgOutI->SetLook([this](int row, int col, GridCellLook& look) {
     const Tag_Uscita& out = GlobalBuffer.Uscite[row];
     const bool commanded = OutputCommanded(out);
     if (col == kColPolarity) {
@@ -128,7 +128,6 @@ void TfrmUscite::BuildFamilyIGrid() {
       look.background = DialogColour(this);
     }
     if (col == kColOnTime) look.align = Qt::AlignRight | Qt::AlignVCenter;
-    return look;
   });
   hgOutI->SetEditors([this](int row, int col) {
     const Tag_Uscita& out = GlobalBuffer.Uscite[row];

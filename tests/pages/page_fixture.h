@@ -18,8 +18,8 @@ struct ShownPage {
   // Shows the page; the record may be prepared before.
   Page& Show() {
     page = std::make_unique<Page>(nullptr);
-    page->resize(800, 600);
     page->show();
+    page->resize(800, 600);
     QApplication::processEvents();
     return *page;
   }
