@@ -95,22 +95,14 @@ void TfrmAvvTel::BuildInputsGrid() {
       look.box = true;
       look.checked = (input.MaskTel >> bit) & 1;
       look.grey = CalledNumberGrey(GlobalBuffer, row, bit);
-    } else if (col == kColService) {
-      look.box = true;
-      look.checked = input.Serv;
-    } else if (col == kColUsaGsm || col == kColCommuta) {
-      look.box = true;
-      look.grey = row != kLineSwitchInput;
-      if (!look.grey)
-        look.checked =
-            col == kColUsaGsm ? GlobalBuffer.Opzioni.UsaGsm : GlobalBuffer.Opzioni.CommutaChiama;
+    } else {
+      ServiceAndLineSwitchLook(row, col, kColService, look);
     }
   });
   grid->SetEditors([](int row, int col) {
     if (col != kColMessage) return GridEditor{};
     // A service input, and input 4 while it switches to GSM, take no message.
-    if (GlobalBuffer.Ingressi[row].Serv || (row == kLineSwitchInput && GlobalBuffer.Opzioni.UsaGsm))
-      return GridEditor{};
+    if (InputChoiceLocked(GlobalBuffer, row)) return GridEditor{};
     return GridEditor{GridEditor::Kind::List, 0, ToQList(MessageLabels())};
   });
   connect(grid, &VelaGrid::CellClicked, this, &TfrmAvvTel::OnInputClicked);

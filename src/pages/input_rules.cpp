@@ -98,11 +98,15 @@ void ToggleCommutaChiama(Tag_GlobalBuffer& record, const Tag_Cliente& header) {
   options.UsaGsm = 0;
 }
 
+bool InputChoiceLocked(const Tag_GlobalBuffer& record, int input) {
+  if (record.Ingressi[input].Serv) return true;
+  return input == kLineSwitchInput && record.Opzioni.UsaGsm;
+}
+
 bool ChooseMessage(Tag_GlobalBuffer& record, int input, const std::vector<std::string>& labels,
                    int chosen) {
   if (!ValidInput(input) || chosen < 0 || chosen >= static_cast<int>(labels.size())) return false;
-  if (record.Ingressi[input].Serv) return false;
-  if (input == kLineSwitchInput && record.Opzioni.UsaGsm) return false;
+  if (InputChoiceLocked(record, input)) return false;
   const auto first = std::find(labels.begin(), labels.end(), labels[chosen]);
   record.Ingressi[input].Messaggio = static_cast<uint8_t>(first - labels.begin());
   return true;
@@ -110,9 +114,8 @@ bool ChooseMessage(Tag_GlobalBuffer& record, int input, const std::vector<std::s
 
 bool ChooseSmsText(Tag_GlobalBuffer& record, int input, bool activation, int item) {
   if (!ValidInput(input) || item < 0 || item > 8) return false;
+  if (InputChoiceLocked(record, input)) return false;
   Tag_Ingresso& in = record.Ingressi[input];
-  if (in.Serv) return false;
-  if (input == kLineSwitchInput && record.Opzioni.UsaGsm) return false;
   (activation ? in.SmsA : in.SmsR) = static_cast<uint8_t>(item);
   return true;
 }

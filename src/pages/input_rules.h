@@ -34,6 +34,9 @@ void ToggleService(Tag_GlobalBuffer& record, const Tag_Cliente& header, int inpu
 void ToggleUsaGsm(Tag_GlobalBuffer& record, const Tag_Cliente& header);
 void ToggleCommutaChiama(Tag_GlobalBuffer& record, const Tag_Cliente& header);
 
+// A service input, and input 4 while it switches to GSM, take no message nor SMS choice.
+bool InputChoiceLocked(const Tag_GlobalBuffer& record, int input);
+
 // The voice message chosen as item `chosen` of the label list: the first label with the
 // same text wins. Not stored for a service input, nor for input 4 while UsaGsm is set.
 bool ChooseMessage(Tag_GlobalBuffer& record, int input, const std::vector<std::string>& labels,

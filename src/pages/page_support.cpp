@@ -5,6 +5,7 @@
 #include <QStatusTipEvent>
 
 #include "model/record.h"
+#include "pages/input_rules.h"
 #include "pages/key_chars.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
@@ -104,4 +105,18 @@ void FloatingTip::ShowNear(QPoint globalPos, const QString& text) {
 QString PhoneEntryTip(int entry) {
   const Tag_NumeroTelefonico& phone = GlobalBuffer.NumeriTelefonici[entry];
   return ToQ(phone.Descrizione) + "[" + ToQ(phone.Numero) + "]";
+}
+
+bool ServiceAndLineSwitchLook(int row, int col, int serviceCol, GridCellLook& look) {
+  if (col < serviceCol || col > serviceCol + 2) return false;
+  look.box = true;
+  if (col == serviceCol) {
+    look.checked = GlobalBuffer.Ingressi[row].Serv;
+    return true;
+  }
+  look.grey = row != kLineSwitchInput;
+  if (!look.grey)
+    look.checked =
+        col == serviceCol + 1 ? GlobalBuffer.Opzioni.UsaGsm : GlobalBuffer.Opzioni.CommutaChiama;
+  return true;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class QGroupBox;
+struct GridCellLook;
 class QWidget;
 
 // The pages' cell hints come up quickly while a page is open.
@@ -39,6 +40,10 @@ class FloatingTip : public QLabel {
   explicit FloatingTip(QWidget* page);
   void ShowNear(QPoint globalPos, const QString& text);
 };
+
+// Family A inputs grids end with three box columns: service, then the two line-switch
+// options that only input 4 has. Fills the look of those columns; false for other columns.
+bool ServiceAndLineSwitchLook(int row, int col, int serviceCol, GridCellLook& look);
 
 // A phone entry as the tips name it: its label, "[", its number, "]".
 QString PhoneEntryTip(int entry);

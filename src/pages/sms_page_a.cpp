@@ -75,21 +75,13 @@ void TfrmSms::BuildFamilyA() {
       look.box = true;
       look.checked = (input.MaskSms >> (col - kColFirstNumber)) & 1;
       if (TextedNumberGrey(GlobalBuffer, row)) look.background = palette().color(QPalette::Window);
-    } else if (col == kColService) {
-      look.box = true;
-      look.checked = input.Serv;
-    } else if (col == kColUsaGsm || col == kColCommuta) {
-      look.box = true;
-      look.grey = row != kLineSwitchInput;
-      if (!look.grey)
-        look.checked =
-            col == kColUsaGsm ? GlobalBuffer.Opzioni.UsaGsm : GlobalBuffer.Opzioni.CommutaChiama;
+    } else {
+      ServiceAndLineSwitchLook(row, col, kColService, look);
     }
   });
   grid->SetEditors([](int row, int col) {
     if (col != kColActivation && col != kColRestore) return GridEditor{};
-    if (GlobalBuffer.Ingressi[row].Serv || (row == kLineSwitchInput && GlobalBuffer.Opzioni.UsaGsm))
-      return GridEditor{};
+    if (InputChoiceLocked(GlobalBuffer, row)) return GridEditor{};
     return GridEditor{GridEditor::Kind::List, 0, SmsChoices()};
   });
   connect(grid, &VelaGrid::CellClicked, this, &TfrmSms::OnFamilyAClicked);

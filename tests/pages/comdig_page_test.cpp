@@ -17,13 +17,6 @@ namespace {
 using Page = ShownPage<TfrmComDig>;
 constexpr int kAccount = 1, kCode1 = 2, kCode2 = 3, kSend = 4;
 
-void SelectAllAndType(QLineEdit* edit, const char* keys) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, keys);
-}
-
 TEST(ComDigPage, PairsShowAndStoreTheirActivationEvent) {
   Page page(kTypeVelaI, "1.00");
   GlobalBuffer.ComDig.Eventi[0] = {"0012", "1", "30", 0};
@@ -138,9 +131,9 @@ TEST(ComDigPage, IntervalTypedAsDaysHoursMinutes) {
   Page page(kTypeVelaI, "1.00");
   GlobalBuffer.ComDig.Eventi[12].Invia = 1;
   page.Show();
-  SelectAllAndType(page->edGiorni, "693");
-  SelectAllAndType(page->edOre, "99");
-  SelectAllAndType(page->edMin, "99");
+  RetypeEdit(page->edGiorni, "693");
+  RetypeEdit(page->edOre, "99");
+  RetypeEdit(page->edMin, "99");
   page.Close();
   const uint32_t stored = 693u * 1440 + 99 * 60 + 99;
   EXPECT_EQ(GlobalBuffer.ComDig.SegIntervallo, stored);

@@ -23,13 +23,6 @@ constexpr int kSmsA = 2, kSmsR = 3, kNumber1 = 4, kService = 12, kUsaGsm = 13, k
 // Family I entries grid.
 constexpr int kPolarityI = 1, kNumber1I = 2, kActivation = 10, kServiceA = 12, kServiceB = 13;
 
-void SelectAllAndType(QLineEdit* edit, const char* keys) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, keys);
-}
-
 TEST(SmsPage, EachFamilyShowsItsOwnFace) {
   Page a(kTypeVelaA, "1.10");
   a.Show();
@@ -176,9 +169,9 @@ TEST(SmsPage, FamilyIOptionsReachTheRecord) {
   page.Show();
   EXPECT_EQ(page->edIntervallocredito->text(), "30");
   EXPECT_TRUE(page->edIntervallocredito->isEnabled());
-  SelectAllAndType(page->edGiorni, "693");
-  SelectAllAndType(page->edOre, "23");
-  SelectAllAndType(page->edMin, "59");
+  RetypeEdit(page->edGiorni, "693");
+  RetypeEdit(page->edOre, "23");
+  RetypeEdit(page->edMin, "59");
   page->RadioButton2->click();
   EnterInCell(*page->HyperGrid2, 2, 11, "  Restored  ");
   page.Close();
@@ -190,7 +183,7 @@ TEST(SmsPage, FamilyIOptionsReachTheRecord) {
   Page again(kTypeVelaI, "1.00");
   GlobalBuffer.Opzioni.ControlloCreditoAttivo = 1;
   again.Show();
-  SelectAllAndType(again->edIntervallocredito, "150");  // held to 99 with a beep
+  RetypeEdit(again->edIntervallocredito, "150");  // held to 99 with a beep
   EXPECT_EQ(again->edIntervallocredito->text(), "99");
   EXPECT_GE(host.host.beeps, 1);
   again->CheckBox1->click();

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include "widgets/vela_grid.h"
@@ -54,4 +55,12 @@ inline bool ChooseInCell(VelaGrid& grid, int row, int col, int index) {
   list->setCurrentIndex(combo->model()->index(index, 0));
   QTest::keyClick(list->isVisible() ? static_cast<QWidget*>(list) : combo, Qt::Key_Return);
   return true;
+}
+
+// Empties a one-line edit with the keyboard and types a new text.
+inline void RetypeEdit(QLineEdit* edit, const char* keys) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, keys);
 }
