@@ -62,17 +62,17 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
   const int row = index.row(), col = index.column();
-  const GridEditor spec = grid_->EditorOf(row, col);
+  const GridEditor wanted = grid_->EditorOf(row, col);
   QWidget* editor = nullptr;
-  switch (spec.kind) {
+  switch (wanted.kind) {
     case GridEditor::Kind::None:
       return nullptr;
     case GridEditor::Kind::Text:
     case GridEditor::Kind::Digits: {
       auto* line = new QLineEdit(parent);
       line->setFrame(false);
-      line->setMaxLength(spec.maxLength);
-      if (spec.kind == GridEditor::Kind::Digits)
+      line->setMaxLength(wanted.maxLength);
+      if (wanted.kind == GridEditor::Kind::Digits)
         line->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), line));
       // Every keystroke reaches the cell, so the pages see the text as it is typed.
       connect(line, &QLineEdit::textEdited, this,
@@ -82,7 +82,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     case GridEditor::Kind::List: {
       auto* combo = new QComboBox(parent);
-      combo->addItems(spec.items);
+      combo->addItems(wanted.items);
       connect(combo, &QComboBox::activated, this, [this, combo, row, col](int chosen) {
         auto* self = const_cast<GridDelegate*>(this);
         emit self->commitData(combo);
