@@ -1,20 +1,10 @@
 #include "pages/credit_query.h"
 
-namespace {
-
-CreditQueryFn g_query;
-
-void DefaultCreditQuery() {}
-
-}  // namespace
-
-void SetCreditQuery(CreditQueryFn fn) {
-  g_query = std::move(fn);
-}
+#include "link/at_channel.h"
+#include "link/serial_port.h"
 
 void RunCreditQuery() {
-  if (g_query)
-    g_query();
-  else
-    DefaultCreditQuery();
+  // A port that cannot be opened has already said so; the port is closed in every case.
+  if (EnsureOpen(Comm)) QueryCredit(Comm, true, true);
+  CloseComm(Comm);
 }

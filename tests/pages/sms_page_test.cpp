@@ -10,7 +10,6 @@
 
 #include "grid_driver.h"
 #include "page_fixture.h"
-#include "pages/credit_query.h"
 #include "scripted_host.h"
 #include "widgets/date_time_field.h"
 #include "widgets/filtered_edit.h"
@@ -217,16 +216,6 @@ TEST(SmsPage, FamilyIHintsNameTheNumberUnderTheMouse) {
   QTest::mouseMove(grid.viewport(), grid.CellRect(4, kActivation).center());
   EXPECT_EQ(page->StaticText2->text(), Lang(422));
   EXPECT_FALSE(Lang(422).isEmpty());
-}
-
-TEST(SmsPage, CreditButtonAsksForTheCredit) {
-  int asked = 0;
-  SetCreditQuery([&asked] { ++asked; });
-  Page page(kTypeVelaI, "1.00");
-  page.Show();
-  page->butt->click();
-  SetCreditQuery(nullptr);
-  EXPECT_EQ(asked, 1);
 }
 
 }  // namespace
