@@ -10,6 +10,7 @@ constexpr uint8_t kEnterRead = 0xC3;
 constexpr uint8_t kDeviceCommand = 0xC6;
 constexpr uint8_t kAccepted = 0xFE;
 constexpr uint8_t kLeave = 0xFF;
+constexpr uint8_t kService2A = 0x20;  // "8" byte 2, bit 5
 
 // Six digits at a key such as "MP:" in a programming text; 0 when missing.
 unsigned SixDigitsAfter(const std::string& text, const char* key) {
@@ -134,6 +135,8 @@ void Controller::Command(uint8_t b, DeviceOutput* out) {
       out->Reply(std::string(1, static_cast<char>(kAccepted)));
       return;
     case kDeviceCommand:
+      // The device starts its service function 2A, which its input flags then report.
+      if (armed) status_.inputFlags |= kService2A;
       out->Reply(armed ? Frame("OK ") : Frame("ERR"));
       return;
     case kLeave:

@@ -112,6 +112,9 @@ bool SetFault(Faults* f, const std::string& spec, std::string* error) {
   } else if (name == "store-from") {
     if (!ParseCount(value, &n) || n < 1) return bad("needs an index, e.g. store-from=20");
     f->storeFrom = n;
+  } else if (name == "no-storage") {
+    if (value.empty()) return bad("needs a phone book, e.g. no-storage=DC");
+    f->missingStorages.insert(Upper(value));
   } else {
     return bad("unknown fault (see sim/README.md)");
   }
@@ -152,6 +155,11 @@ bool ClearFault(Faults* f, const std::string& spec, std::string* error) {
     f->promptCrLf = false;
   } else if (name == "store-from") {
     f->storeFrom = 0;
+  } else if (name == "no-storage") {
+    if (eq == std::string::npos)
+      f->missingStorages.clear();
+    else
+      f->missingStorages.erase(Upper(spec.substr(eq + 1)));
   } else {
     if (error) *error = "fault \"" + spec + "\": unknown fault";
     return false;
@@ -175,5 +183,6 @@ std::vector<std::string> FaultNames(const Faults& f) {
   if (f.slowMs > 0) out.push_back("slow=" + std::to_string(f.slowMs));
   if (f.promptCrLf) out.push_back("prompt-crlf");
   if (f.storeFrom > 0) out.push_back("store-from=" + std::to_string(f.storeFrom));
+  for (const std::string& s : f.missingStorages) out.push_back("no-storage=" + s);
   return out;
 }

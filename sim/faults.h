@@ -21,6 +21,9 @@ struct Faults {
   int slowMs = 0;                 // "slow[=MS]": nominal delay before each reply (default 1000)
   bool promptCrLf = false;        // "prompt-crlf": the text prompt is ">" CR LF
   int storeFrom = 0;              // "store-from=N": new texts go to the lowest free index >= N
+  std::set<std::string> missingStorages;  // "no-storage=NAME": the module lacks that phone book
+
+  bool Lacks(const std::string& storage) const { return missingStorages.count(storage) > 0; }
 
   bool Refuses(const std::string& name) const;
 };

@@ -42,6 +42,9 @@ class GsmModule {
   void AbandonInput();
 
   void RequirePin(bool on);  // the "pin" fault switched at run time
+  // The received signal strength +CSQ reports (0 to 31, 99 unknown).
+  void SetRssi(int rssi) { rssi_ = rssi; }
+  int rssi() const { return rssi_; }
   bool WantsPin() const { return pinState_ != kReady; }
   bool echo() const { return echo_; }
   const ModuleProfile& profile() const { return profile_; }
@@ -89,6 +92,7 @@ class GsmModule {
   std::string charset_ = "IRA";
   std::string phoneBook_;
   int creg_ = 0;
+  int rssi_ = 18;  // kept over a power-up: the network does not change with the module
   PinState pinState_ = kReady;
   int pinAttempts_ = 3;
   int messageRef_ = 0;

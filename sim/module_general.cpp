@@ -8,7 +8,6 @@ namespace {
 constexpr char kOperator[] = "SIMNET";
 constexpr char kOperatorCode[] = "22201";
 constexpr char kPuk[] = "12345678";
-constexpr int kSignal = 18;  // +CSQ rssi
 
 std::string Quoted(const std::string& s) {
   return "\"" + s + "\"";
@@ -112,7 +111,7 @@ GsmModule::Result GsmModule::Network(const AtCommand& cmd, Answer* a, bool* hand
     if (cmd.kind == AtCommand::kTest) {
       a->info.push_back("+CSQ: (0-31,99),(0-7,99)");
     } else if (cmd.kind == AtCommand::kAction) {
-      a->info.push_back("+CSQ: " + std::to_string(kSignal) + ",99");
+      a->info.push_back("+CSQ: " + std::to_string(rssi_) + ",99");
     } else {
       return Result::kError;
     }

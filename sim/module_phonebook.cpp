@@ -46,10 +46,11 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
     } else if (cmd.kind == AtCommand::kTest) {
       std::string list;
       for (const PhoneBookSpec& p : profile_.phoneBooks)
-        list += (list.empty() ? "\"" : ",\"") + p.name + "\"";
+        if (!faults_->Lacks(p.name)) list += (list.empty() ? "\"" : ",\"") + p.name + "\"";
       a->info.push_back("+CPBS: (" + list + ")");
     } else if (cmd.kind == AtCommand::kSet) {
-      if (args.empty() || !profile_.FindPhoneBook(args[0].text)) return Cme(a, 4);
+      if (args.empty() || !profile_.FindPhoneBook(args[0].text) || faults_->Lacks(args[0].text))
+        return Cme(a, 4);
       phoneBook_ = args[0].text;
     } else {
       return Result::kError;

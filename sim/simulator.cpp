@@ -396,6 +396,16 @@ void Simulator::SetStatus(const DeviceStatus& status) {
   if (state_->controller) state_->controller->status() = status;
 }
 
+int Simulator::ModuleRssi() const {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  return state_->module ? state_->module->rssi() : 0;
+}
+
+void Simulator::SetModuleRssi(int rssi) {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  if (state_->module) state_->module->SetRssi(rssi);
+}
+
 std::vector<std::string> Simulator::Received() const {
   std::lock_guard<std::mutex> lock(state_->mutex);
   return state_->log;

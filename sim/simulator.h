@@ -56,6 +56,10 @@ class Simulator {
   DeviceStatus Status() const;
   void SetStatus(const DeviceStatus& status);
 
+  // The signal quality the module reports to "AT+CSQ".
+  int ModuleRssi() const;
+  void SetModuleRssi(int rssi);
+
   // What clients sent: AT command lines as received, controller bytes by name ("?", "0xCC").
   std::vector<std::string> Received() const;
   void ClearReceived();

@@ -41,6 +41,9 @@ TEST_F(ControllerTest, AnswersEachCommandWithAChecksummedFrame) {
   EXPECT_EQ(line().ReadBytes(4), ControllerFrame('E', 'R', 'R'));
   line().Send("?\xC6");
   EXPECT_EQ(line().ReadBytes(8), ControllerFrame('P', 'R', 'G') + ControllerFrame('O', 'K', ' '));
+  // It starts service function 2A, which the input flags report from then on.
+  EXPECT_EQ(Ask('8'), ControllerFrame(0, 0x20, 255));
+  sim().SetStatus(DeviceStatus{});
 
   DeviceStatus status;
   status.signal = 24;

@@ -202,6 +202,17 @@ TEST_F(ModuleTest, CallListsAreReadOnlyPhoneBooks) {
   EXPECT_EQ(line().At("AT+CPBS?"), "\r\n+CPBS: \"RC\",2,10\r\n\r\nOK\r\n");
 }
 
+TEST_F(ModuleTest, MissingStorageCannotBeSelectedAndSignalCanBeSet) {
+  StartFamilyA({"no-storage=DC"});
+  EXPECT_EQ(line().At("AT+CPBS=\"DC\""), "\r\n+CME ERROR: 4\r\n");
+  EXPECT_EQ(line().At("AT+CPBS=?"), "\r\n+CPBS: (\"SM\",\"RC\",\"MC\")\r\n\r\nOK\r\n");
+  EXPECT_EQ(line().At("AT+CSQ"), "\r\n+CSQ: 18,99\r\n\r\nOK\r\n");
+  sim().SetModuleRssi(99);
+  EXPECT_EQ(line().At("AT+CSQ"), "\r\n+CSQ: 99,99\r\n\r\nOK\r\n");
+  ASSERT_TRUE(sim().ClearFault("no-storage=DC"));
+  EXPECT_EQ(line().At("AT+CPBS=\"DC\""), "\r\nOK\r\n");
+}
+
 TEST_F(ModuleTest, CreditQueryAnswersAfterOk) {
   StartFamilyA();
   EXPECT_EQ(line().At("AT+CUSD=1, \"*123#\""), "\r\nOK\r\n");
