@@ -159,7 +159,7 @@ bool ClearFault(Faults* f, const std::string& setting, std::string* error) {
     if (eq == std::string::npos)
       f->missingStorages.clear();
     else
-      f->missingStorages.erase(Upper(spec.substr(eq + 1)));
+      f->missingStorages.erase(Upper(setting.substr(eq + 1)));
   } else {
     if (error) *error = "fault \"" + setting + "\": unknown fault";
     return false;
