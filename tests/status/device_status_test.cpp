@@ -13,7 +13,7 @@ TEST(DeviceStatusTest, SignalAndSupplyPictures) {
     int signal;
     bool present;
     int picture;
-  } signals[] = {{0, false, 0}, {24, false, 0}, {25, true, 1}, {49, true, 2},
+  } signals[] = {{0, false, 0},  {24, false, 0},  {25, true, 1},  {49, true, 2},
                  {100, true, 4}, {249, true, 10}, {255, true, 10}};
   for (const auto& c : signals) {
     EXPECT_EQ(SignalPresent(c.signal), c.present) << c.signal;
@@ -118,11 +118,20 @@ TEST(FamilyAPollTest, SignalValueAndPicture) {
   const struct {
     int value;
     const char* file;
-  } cases[] = {{0, "lcd-sign1.bmp"},   {3, "lcd-sign1.bmp"},   {4, "lcd-sign2.bmp"},
-               {6, "lcd-sign2.bmp"},   {7, "lcd-sign3.bmp"},   {15, "lcd-sign5.bmp"},
-               {24, "lcd-sign8.bmp"},  {27, "lcd-sign9.bmp"},  {28, "lcd-sign10.bmp"},
-               {31, "lcd-sign10.bmp"}, {32, "none.bmp"},       {99, "none.bmp"},
-               {100, ""},              {-1, ""}};
+  } cases[] = {{0, "lcd-sign1.bmp"},
+               {3, "lcd-sign1.bmp"},
+               {4, "lcd-sign2.bmp"},
+               {6, "lcd-sign2.bmp"},
+               {7, "lcd-sign3.bmp"},
+               {15, "lcd-sign5.bmp"},
+               {24, "lcd-sign8.bmp"},
+               {27, "lcd-sign9.bmp"},
+               {28, "lcd-sign10.bmp"},
+               {31, "lcd-sign10.bmp"},
+               {32, "none.bmp"},
+               {99, "none.bmp"},
+               {100, ""},
+               {-1, ""}};
   for (const auto& c : cases) EXPECT_EQ(SignalPictureFile(c.value), c.file) << c.value;
 }
 

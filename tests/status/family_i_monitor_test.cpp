@@ -2,14 +2,14 @@
 // keeps, and the page messages it sends.
 #include <algorithm>
 
+#include "device_sim_fixture.h"
 #include "link/at_channel.h"
 #include "shell/language.h"
 #include "status/family_i_monitor.h"
-#include "status_sim_fixture.h"
 
 namespace {
 
-class MonitorTest : public StatusSimTest {
+class MonitorTest : public DeviceSimTest {
  protected:
   std::unique_ptr<FamilyIMonitor> NewMonitor() {
     return std::make_unique<FamilyIMonitor>(Comm, [this](int code, int arg) { Note(code, arg); });
@@ -34,9 +34,9 @@ TEST_F(MonitorTest, IdentifiesThenReadsEverythingInOneCycle) {
   monitor->BeginIdentification();
   monitor->RunCycle(false);
 
-  const std::vector<Message> expected = {{kMsgActivity, 2}, {kMsgVersion, 0}, {kMsgIdentity, 0},
-                                         {kMsgDates, 0},    {kMsgSignal, 0},  {kMsgInputs, 0},
-                                         {kMsgOutputs, 0},  {kMsgIndicator, kIndicatorAnswering}};
+  const std::vector<Message> expected = {
+      {kMsgActivity, 2}, {kMsgVersion, 0}, {kMsgIdentity, 0}, {kMsgDates, 0},
+      {kMsgSignal, 0},   {kMsgInputs, 0},  {kMsgOutputs, 0},  {kMsgIndicator, kIndicatorAnswering}};
   EXPECT_EQ(Messages(), expected);
   const Tag_StatoDispositivo s = monitor->Status();
   EXPECT_EQ(s.signal, 130);
@@ -58,8 +58,8 @@ TEST_F(MonitorTest, IdentifiesThenReadsEverythingInOneCycle) {
   ClearMessages();
   sim->ClearReceived();
   monitor->RunCycle(false);
-  EXPECT_EQ(Messages(), (std::vector<Message>{{kMsgActivity, 2},
-                                              {kMsgIndicator, kIndicatorAnswering}}));
+  EXPECT_EQ(Messages(),
+            (std::vector<Message>{{kMsgActivity, 2}, {kMsgIndicator, kIndicatorAnswering}}));
   EXPECT_EQ(DeviceBytes(), (std::vector<std::string>{"7", "8", ":", "8", "9"}));
 }
 
@@ -68,8 +68,8 @@ TEST_F(MonitorTest, DeviceNotReadyIsIdentifiedAgainNextCycle) {
   auto monitor = NewMonitor();
   monitor->BeginIdentification();
   monitor->RunCycle(false);
-  EXPECT_EQ(Messages(), (std::vector<Message>{{kMsgActivity, 2},
-                                              {kMsgIndicator, kIndicatorNotReady}}));
+  EXPECT_EQ(Messages(),
+            (std::vector<Message>{{kMsgActivity, 2}, {kMsgIndicator, kIndicatorNotReady}}));
   EXPECT_EQ(DeviceBytes(), std::vector<std::string>{"8"});  // nothing polled
   EXPECT_EQ(Comm.Handle, -1);
 
@@ -116,8 +116,8 @@ TEST_F(MonitorTest, RefusedOrUnansweredCommandShowsNoAnswer) {
   ClearMessages();
   ASSERT_TRUE(monitor->SetCommand(OutputSwitchCommand(1)));
   monitor->RunCycle(false);
-  EXPECT_EQ(Messages(), (std::vector<Message>{{kMsgActivity, 2},
-                                              {kMsgIndicator, kIndicatorNoAnswer}}));
+  EXPECT_EQ(Messages(),
+            (std::vector<Message>{{kMsgActivity, 2}, {kMsgIndicator, kIndicatorNoAnswer}}));
   EXPECT_FALSE(monitor->CommandPending());  // not repeated
 }
 

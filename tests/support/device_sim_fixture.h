@@ -1,5 +1,5 @@
-// The simulated communicator on the program's port for the status monitor's tests, with a
-// fast clock and a record of the page messages the monitor sent.
+// The simulated communicator on the program's port (COM 1 leads to it), a fast clock, a
+// scripted user interface and a record of the page messages a poller sent.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@
 #include "shell/pacing.h"
 #include "sim/simulator.h"
 
-class StatusSimTest : public ::testing::Test {
+class DeviceSimTest : public ::testing::Test {
  protected:
   static constexpr double kSpeed = 25;
 
@@ -29,8 +29,7 @@ class StatusSimTest : public ::testing::Test {
     Cliente = Tag_Cliente{};
   }
 
-  void Start(char family, std::vector<std::string> faults = {},
-             const std::string& firmware = "") {
+  void Start(char family, std::vector<std::string> faults = {}, const std::string& firmware = "") {
     SetPacingSpeed(kSpeed);
     SimConfig c;
     c.family = family;
