@@ -1,5 +1,6 @@
 #include "model/record.h"
 
+#include <charconv>
 #include <utility>
 
 #include "shell/language.h"
@@ -87,34 +88,29 @@ void ResetConfiguration(bool resetCustomer) {
 void TakeSavedCopy() { SavedBuffer = GlobalBuffer; }
 
 bool IsUnchanged(const Tag_GlobalBuffer& live, const Tag_GlobalBuffer& saved) {
-  return live.NumeriTelefonici == saved.NumeriTelefonici && live.Messaggi == saved.Messaggi &&
-         live.Ingressi == saved.Ingressi && live.Uscite == saved.Uscite &&
-         live.Opzioni == saved.Opzioni && live.SmsS == saved.SmsS && live.ComDig == saved.ComDig;
+  return live == saved;
 }
 
 bool IsUnchanged() { return IsUnchanged(GlobalBuffer, SavedBuffer); }
 
 double FirmwareNumber(const std::string& release) {
-  // Only a plain decimal number with "." counts, read without the locale's help.
-  double value = 0;
-  double scale = 0;  // 0 before the point, then 0.1, 0.01, ...
+  // Only a plain decimal number with "." counts, read without the locale's help and rounded
+  // once, so that "2.31" equals the threshold 2.31 (adding up the digits one by one does not).
   int digits = 0;
+  int points = 0;
   for (char c : release) {
-    if (c == '.' && scale == 0) {
-      scale = 0.1;
-    } else if (c >= '0' && c <= '9') {
+    if (c == '.')
+      ++points;
+    else if (c >= '0' && c <= '9')
       ++digits;
-      if (scale == 0) {
-        value = value * 10 + (c - '0');
-      } else {
-        value += (c - '0') * scale;
-        scale /= 10;
-      }
-    } else {
+    else
       return 0;
-    }
   }
-  return digits > 0 ? value : 0;
+  if (digits == 0 || points > 1) return 0;
+  double value = 0;
+  const char* end = release.data() + release.size();
+  const auto [ptr, ec] = std::from_chars(release.data(), end, value, std::chars_format::fixed);
+  return ec == std::errc() && ptr == end ? value : 0;
 }
 
 bool FirmwareAtLeast(const Tag_Cliente& header, double threshold) {
