@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "programming/family_i_text_helpers.h"
+#include "shell/text_helpers.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::string BitString(uint8_t mask) {
 }
 
 std::string Number(long long value, int width) {
-  return ZeroFill(std::to_string(value), width);
+  return PadLeft(std::to_string(value), width, '0');
 }
 
 std::string OutputGroup(const Tag_GlobalBuffer& record, int i) {
@@ -59,11 +60,11 @@ std::string BuildPX3(const Tag_GlobalBuffer& record) {
   text += "00";  // the device keeps input 4's pair for itself
   text += ";MP:" + Number(opt.SMSIntervallo, 6);
   text += ",DP:" + Number(record.ComDig.SegIntervallo, 6);
-  text += ";C2:" + ZeroFill(Trim(record.ComDig.Eventi[8].CodiceUtente.str()), 4);
+  text += ";C2:" + PadLeft(TrimSpaces(record.ComDig.Eventi[8].CodiceUtente.str()), 4, '0');
   text += ";T:" + Number(opt.ControlloCredito, 2);
   text += std::string(";P") + (opt.Priorita != 0 ? "A" : "I");
   text += ";R:" + std::to_string(opt.CifreRim);
-  text += ";P:" + Trim(opt.Prefisso) + ";";
+  text += ";P:" + TrimSpaces(opt.Prefisso) + ";";
   return text;
 }
 
@@ -77,10 +78,10 @@ std::string BuildPX4(const Tag_GlobalBuffer& record) {
     const std::string second = g < 6 ? Flag(ev[e + 1].Invia) : "0";
     text += std::string(1, letter) + ":" + Flag(ev[e].Invia) + second + ",";
     if (g < 4) {
-      text += ZeroFill(Trim(ev[e].CodiceUtente.str()), 4) + ";" +
-              ZeroFill(Trim(ev[e].CodiceEvento1.str()), 1);
+      text += PadLeft(TrimSpaces(ev[e].CodiceUtente.str()), 4, '0') + ";" +
+              PadLeft(TrimSpaces(ev[e].CodiceEvento1.str()), 1, '0');
     }
-    text += ZeroFill(Trim(ev[e].CodiceEvento2.str()), 2) + ";";
+    text += PadLeft(TrimSpaces(ev[e].CodiceEvento2.str()), 2, '0') + ";";
   }
   return text;
 }
@@ -98,8 +99,8 @@ void BuildFamilyITexts(const Tag_GlobalBuffer& record, FamilyITexts& texts) {
   texts[2].Text = BuildPX3(record);
   texts[3].Text = BuildPX4(record);
   for (int i = 1; i <= 7; ++i) {
-    texts[2 * i + 3 - 1].Text = Trim(record.Ingressi[i].SMSAttiv.str());
-    if (i <= 6) texts[2 * i + 4 - 1].Text = Trim(record.Ingressi[i].SMSRipr.str());
+    texts[2 * i + 3 - 1].Text = TrimSpaces(record.Ingressi[i].SMSAttiv.str());
+    if (i <= 6) texts[2 * i + 4 - 1].Text = TrimSpaces(record.Ingressi[i].SMSRipr.str());
   }
 }
 
@@ -148,15 +149,17 @@ std::vector<PhoneBookWrite> FamilyIPhoneBook(const Tag_GlobalBuffer& record, Mod
   std::vector<PhoneBookWrite> entries;
   for (int k = 1; k <= 95; ++k) {
     const Tag_NumeroTelefonico& tel = record.NumeriTelefonici[k];
-    if (!Trim(tel.Numero).empty()) entries.push_back({numberBase + k, tel.Numero, tel.Descrizione});
+    if (!TrimSpaces(tel.Numero).empty())
+      entries.push_back({numberBase + k, tel.Numero, tel.Descrizione});
   }
   const ShortText<20>* dc[] = {&record.ComDig.Numero1, &record.ComDig.Numero2,
                                &record.ComDig.Numero3, &record.ComDig.Numero4};
   for (int j = 1; j <= 4; ++j) {
-    if (!Trim(dc[j - 1]->str()).empty())
+    if (!TrimSpaces(dc[j - 1]->str()).empty())
       entries.push_back({numberBase + 95 + j, dc[j - 1]->str(), "CONTACT ID " + std::to_string(j)});
   }
-  entries.push_back({100, CounterSlotNumber(record, now), "#" + Trim(record.Opzioni.CodUscSms)});
+  entries.push_back(
+      {100, CounterSlotNumber(record, now), "#" + TrimSpaces(record.Opzioni.CodUscSms)});
   return entries;
 }
 

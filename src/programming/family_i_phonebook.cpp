@@ -1,6 +1,7 @@
 #include "programming/family_i_phonebook.h"
 
 #include "programming/family_i_text_helpers.h"
+#include "shell/text_helpers.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ stRecAgenda ParsePhoneBookLine(std::string_view line) {
   std::string_view slot = rest.substr(0, quote);
   if (const auto comma = slot.rfind(','); comma != std::string_view::npos)
     slot = slot.substr(0, comma);
-  const auto value = ParseNumber(Trim(slot));
+  const auto value = ParseNumber(TrimSpaces(slot));
   entry.slot = value && *value >= -1 && *value <= 100000 ? static_cast<int>(*value) : -1;
   if (entry.slot == -1 || quote == std::string_view::npos) return entry;
   // The number is read up to its closing quote, so a number holding a comma stays whole.
@@ -93,7 +94,7 @@ int TextIndexOf(const std::vector<stRecAgenda>& book, int n) {
   const std::string name = "PX" + std::to_string(n);
   for (const stRecAgenda& entry : book) {
     if (!IsIndexEntry(entry) || entry.name != name) continue;
-    const auto index = ParseNumber(Trim(entry.number));
+    const auto index = ParseNumber(TrimSpaces(entry.number));
     return index && *index >= 0 && *index <= 1000000 ? static_cast<int>(*index) : -1;
   }
   return -1;
@@ -104,7 +105,7 @@ int ListedIndexOf(std::string_view header) {
   if (tag == std::string_view::npos) return -1;
   std::string_view rest = header.substr(tag + kListTag.size());
   rest = rest.substr(0, rest.find(','));
-  const auto index = ParseNumber(Trim(rest));
+  const auto index = ParseNumber(TrimSpaces(rest));
   return index && *index >= 0 && *index <= 1000000 ? static_cast<int>(*index) : -1;
 }
 

@@ -2,18 +2,6 @@
 
 #include <charconv>
 
-std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
-std::string ZeroFill(std::string_view text, int width) {
-  const int missing = width - static_cast<int>(text.size());
-  return std::string(missing > 0 ? missing : 0, '0') + std::string(text);
-}
-
 int Pos(std::string_view token, std::string_view text, int from) {
   if (from < 1) from = 1;
   if (from > static_cast<int>(text.size()) + 1) return 0;

@@ -7,11 +7,6 @@
 #include <string>
 #include <string_view>
 
-// Leading and trailing blanks (character 32) removed.
-std::string Trim(std::string_view text);
-// Left-filled with "0" up to width; a longer text is kept whole.
-std::string ZeroFill(std::string_view text, int width);
-
 // 1-based position of the first occurrence of token at or after position from, 0 if none.
 int Pos(std::string_view token, std::string_view text, int from = 1);
 // count characters from position index; an index below 1 counts as 1.
