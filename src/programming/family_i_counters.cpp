@@ -1,5 +1,8 @@
 #include "programming/family_i_counters.h"
 
+#include "link/at_channel.h"
+#include "shell/pacing.h"
+
 namespace {
 
 // A device that never gives the same values twice must not hold the caller forever.
@@ -27,6 +30,16 @@ PeriodicCounters ReadPeriodicCounters(const CounterExchange& exchange) {
     if (!sms || !report || same) break;
   }
   return previous;
+}
+
+PeriodicCounters ReadPeriodicCounters(TComm& port) {
+  return ReadPeriodicCounters([&port](char command) {
+    SendCommand(port, std::string(1, command));
+    Pause(300);
+    FrameBuffer frame;
+    const bool received = ReadFrame(port, frame, 3, false);
+    return CounterFromFrame(frame.data(), received);
+  });
 }
 
 void ApplyPeriodicCounters(const PeriodicCounters& counters, DateTime now,

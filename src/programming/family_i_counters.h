@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "link/serial_port.h"
 #include "model/record.h"
 
 struct PeriodicCounters {
@@ -25,6 +26,8 @@ using CounterExchange = std::function<std::optional<uint32_t>(char command)>;
 // Asks both counters until two passes in a row agree (a first pass of 0 and 0 agrees with
 // the start) or an exchange fails; a failed exchange keeps the last good value.
 PeriodicCounters ReadPeriodicCounters(const CounterExchange& exchange);
+// The same with the device on the port (open, outside the module path).
+PeriodicCounters ReadPeriodicCounters(TComm& port);
 
 // The first periodic SMS and report fall "now plus the count" when a count is running;
 // a count of 0 leaves its two fields alone.

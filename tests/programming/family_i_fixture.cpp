@@ -17,8 +17,8 @@ struct Telephone {
 // 7 after a gap); output 4 is driven by events, so number 10's bit for it is not written.
 const Telephone kTelephones[] = {
     {1, "+390212345678", "Casa", 0x1},
-    {2, "333 1234567", "Ufficio Rossi", 0},
-    {3, "0212,34", "Pausa", 0x6},
+    {2, "3331234567", "Ufficio Rossi", 0},
+    {3, "0212p34", "Pausa", 0x6},
     {4, "0444", "Quattro", 0x2},
     {5, "0555", "Cinque", 0x2},
     {7, "0777", "Sette", 0x4},

@@ -9,7 +9,7 @@
 Tag_GlobalBuffer DefaultRecord();
 
 // Values chosen to catch shifted positions: wide numbers, a command name holding "O2" and a
-// comma, a telephone number holding a comma, a name starting with "PX", an empty input text,
+// comma, a telephone number holding a pause, a name starting with "PX", an empty input text,
 // a blank telephone number and gaps in the commanding runs.
 Tag_GlobalBuffer RichFamilyIRecord();
 

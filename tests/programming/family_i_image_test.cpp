@@ -190,7 +190,7 @@ TEST(FamilyIImage, PhoneBookSlotsOfBothVariants) {
     EXPECT_EQ(ericsson[i].number, motorola[i].number);
     EXPECT_EQ(ericsson[i].name, motorola[i].name);
   }
-  EXPECT_EQ(PhoneBookWriteCommand(motorola[2]), "at+cpbw=103,\"0212,34\",,\"Pausa\"\r");
+  EXPECT_EQ(PhoneBookWriteCommand(motorola[2]), "at+cpbw=103,\"0212p34\",,\"Pausa\"\r");
   EXPECT_EQ(PhoneBookWriteCommand(motorola[10]), "at+cpbw=197,\"0311\",,\"CONTACT ID 2\"\r");
   EXPECT_EQ(PhoneBookWriteCommand(ericsson.back()), "at+cpbw=100,\"001440000000\",,\"#77\"\r");
   EXPECT_EQ(PhoneBookClearCommand(17), "at+cpbw=17\r");
