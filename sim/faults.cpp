@@ -60,14 +60,14 @@ bool Faults::Refuses(const std::string& name) const {
   return refused.count(name) > 0;
 }
 
-bool SetFault(Faults* f, const std::string& spec, std::string* error) {
-  const size_t eq = spec.find('=');
-  const std::string name = spec.substr(0, eq);
+bool SetFault(Faults* f, const std::string& setting, std::string* error) {
+  const size_t eq = setting.find('=');
+  const std::string name = setting.substr(0, eq);
   const bool hasValue = eq != std::string::npos;
-  const std::string value = hasValue ? spec.substr(eq + 1) : std::string();
+  const std::string value = hasValue ? setting.substr(eq + 1) : std::string();
   int n = 0;
   auto bad = [&](const char* what) {
-    if (error) *error = "fault \"" + spec + "\": " + what;
+    if (error) *error = "fault \"" + setting + "\": " + what;
     return false;
   };
   if (name == "silent" && !hasValue) {
@@ -118,9 +118,9 @@ bool SetFault(Faults* f, const std::string& spec, std::string* error) {
   return true;
 }
 
-bool ClearFault(Faults* f, const std::string& spec, std::string* error) {
-  const size_t eq = spec.find('=');
-  const std::string name = spec.substr(0, eq);
+bool ClearFault(Faults* f, const std::string& setting, std::string* error) {
+  const size_t eq = setting.find('=');
+  const std::string name = setting.substr(0, eq);
   if (name == "silent") {
     f->silent = false;
   } else if (name == "silent-after") {
@@ -133,7 +133,7 @@ bool ClearFault(Faults* f, const std::string& spec, std::string* error) {
     if (eq == std::string::npos)
       f->refused.clear();
     else
-      f->refused.erase(RefusedName(spec.substr(eq + 1)));
+      f->refused.erase(RefusedName(setting.substr(eq + 1)));
   } else if (name == "bad-checksum") {
     f->badChecksum = false;
   } else if (name == "pin") {
@@ -153,7 +153,7 @@ bool ClearFault(Faults* f, const std::string& spec, std::string* error) {
   } else if (name == "store-from") {
     f->storeFrom = 0;
   } else {
-    if (error) *error = "fault \"" + spec + "\": unknown fault";
+    if (error) *error = "fault \"" + setting + "\": unknown fault";
     return false;
   }
   return true;

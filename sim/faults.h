@@ -30,8 +30,8 @@ struct Faults {
 std::string RefusedName(const std::string& text);
 
 // Applies one fault by name ("slow=500"); false with a message for an unknown name or value.
-bool SetFault(Faults* faults, const std::string& spec, std::string* error);
+bool SetFault(Faults* faults, const std::string& setting, std::string* error);
 // Switches a fault off by name (the part before "="); "error=NAME" removes that one name.
-bool ClearFault(Faults* faults, const std::string& spec, std::string* error);
+bool ClearFault(Faults* faults, const std::string& setting, std::string* error);
 // The faults switched on, in the form SetFault takes.
 std::vector<std::string> FaultNames(const Faults& faults);

@@ -70,7 +70,7 @@ class GsmModule {
   Result Security(const AtCommand& cmd, Answer* a, bool* handled);
   // module_phonebook.cpp
   Result PhoneBook(const AtCommand& cmd, Answer* a, bool* handled);
-  std::map<int, PhoneEntry>& Book(const PhoneBookSpec& spec);
+  std::map<int, PhoneEntry>& Book(const PhoneBookLayout& setting);
   // module_messages.cpp
   Result Messages(const AtCommand& cmd, Answer* a, bool* handled);
   int FreeMessageIndex() const;

@@ -25,8 +25,8 @@ std::string EntryLine(int index, const PhoneEntry& e) {
 
 }  // namespace
 
-std::map<int, PhoneEntry>& GsmModule::Book(const PhoneBookSpec& spec) {
-  return sim_->phoneBooks[spec.aliasOf.empty() ? spec.name : spec.aliasOf];
+std::map<int, PhoneEntry>& GsmModule::Book(const PhoneBookLayout& setting) {
+  return sim_->phoneBooks[setting.aliasOf.empty() ? setting.name : setting.aliasOf];
 }
 
 GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* handled) {
@@ -35,17 +35,17 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
   *handled = true;
   if (pinState_ != kReady) return Cme(a, pinState_ == kSimPin ? 11 : 12);
   const std::vector<AtArg> args = SplitArgs(cmd.args);
-  const PhoneBookSpec* spec = profile_.FindPhoneBook(phoneBook_);
-  if (!spec) return Cme(a, 3);
-  const std::string range = "(1-" + std::to_string(spec->capacity) + ")";
+  const PhoneBookLayout* setting = profile_.FindPhoneBook(phoneBook_);
+  if (!setting) return Cme(a, 3);
+  const std::string range = "(1-" + std::to_string(setting->capacity) + ")";
 
   if (n == "+CPBS") {
     if (cmd.kind == AtCommand::kRead) {
-      a->info.push_back("+CPBS: \"" + phoneBook_ + "\"," + std::to_string(Book(*spec).size()) +
-                        "," + std::to_string(spec->capacity));
+      a->info.push_back("+CPBS: \"" + phoneBook_ + "\"," + std::to_string(Book(*setting).size()) +
+                        "," + std::to_string(setting->capacity));
     } else if (cmd.kind == AtCommand::kTest) {
       std::string list;
-      for (const PhoneBookSpec& p : profile_.phoneBooks)
+      for (const PhoneBookLayout& p : profile_.phoneBooks)
         list += (list.empty() ? "\"" : ",\"") + p.name + "\"";
       a->info.push_back("+CPBS: (" + list + ")");
     } else if (cmd.kind == AtCommand::kSet) {
@@ -57,11 +57,11 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
     return Result::kOk;
   }
 
-  std::map<int, PhoneEntry>& book = Book(*spec);
+  std::map<int, PhoneEntry>& book = Book(*setting);
   if (n == "+CPBR") {
     if (cmd.kind == AtCommand::kTest) {
       a->info.push_back("+CPBR: " + range + "," + std::to_string(kNumberLength) + "," +
-                        std::to_string(spec->nameLength));
+                        std::to_string(setting->nameLength));
       return Result::kOk;
     }
     int first = 0;
@@ -69,7 +69,7 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
     if (cmd.kind != AtCommand::kSet || !ArgNumber(args, 0, &first)) return Cme(a, 4);
     if (args.size() > 1 && !ArgNumber(args, 1, &last)) return Cme(a, 4);
     if (args.size() == 1) last = first;
-    if (first < 1 || first > spec->capacity || last < first || last > spec->capacity)
+    if (first < 1 || first > setting->capacity || last < first || last > setting->capacity)
       return Cme(a, 21);
     for (auto it = book.lower_bound(first); it != book.end() && it->first <= last; ++it)
       a->info.push_back(EntryLine(it->first, it->second));
@@ -79,14 +79,14 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
   // +CPBW=[index][,number[,type[,text]]]
   if (cmd.kind == AtCommand::kTest) {
     a->info.push_back("+CPBW: " + range + "," + std::to_string(kNumberLength) + ",(129,145)," +
-                      std::to_string(spec->nameLength));
+                      std::to_string(setting->nameLength));
     return Result::kOk;
   }
   if (cmd.kind != AtCommand::kSet || args.empty()) return Cme(a, 4);
-  if (!spec->writable) return Cme(a, 3);
+  if (!setting->writable) return Cme(a, 3);
   int index = 0;
   if (!args[0].empty() && !ArgNumber(args, 0, &index)) return Cme(a, 4);
-  if (!args[0].empty() && (index < 1 || index > spec->capacity)) return Cme(a, 21);
+  if (!args[0].empty() && (index < 1 || index > setting->capacity)) return Cme(a, 21);
   const bool deleting =
       args.size() < 2 || (args[1].text.empty() && (args.size() < 4 || args[3].text.empty()));
   if (deleting) {
@@ -104,13 +104,13 @@ GsmModule::Result GsmModule::PhoneBook(const AtCommand& cmd, Answer* a, bool* ha
   if (e.number.empty()) return Cme(a, 3);
   if (e.number.size() > kNumberLength) return Cme(a, 26);
   if (!ValidNumber(e.number)) return Cme(a, 27);
-  if (static_cast<int>(e.name.size()) > spec->nameLength) return Cme(a, 24);
+  if (static_cast<int>(e.name.size()) > setting->nameLength) return Cme(a, 24);
   // The number is kept as the module shows it: an international one with its "+".
   if (e.number[0] == '+') type = 145;
   if (type == 145 && e.number[0] != '+') e.number.insert(e.number.begin(), '+');
   e.type = type ? type : 129;
   if (index == 0) {
-    for (int i = 1; i <= spec->capacity && index == 0; ++i)
+    for (int i = 1; i <= setting->capacity && index == 0; ++i)
       if (!book.count(i)) index = i;
     if (index == 0) return Cme(a, 20);
   }

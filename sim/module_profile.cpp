@@ -4,14 +4,14 @@
 
 namespace {
 
-std::vector<PhoneBookSpec> CallLists() {
+std::vector<PhoneBookLayout> CallLists() {
   return {{"RC", 10, 18, false, ""}, {"MC", 10, 18, false, ""}, {"DC", 10, 18, false, ""}};
 }
 
 }  // namespace
 
-const PhoneBookSpec* ModuleProfile::FindPhoneBook(const std::string& name) const {
-  for (const PhoneBookSpec& p : phoneBooks)
+const PhoneBookLayout* ModuleProfile::FindPhoneBook(const std::string& name) const {
+  for (const PhoneBookLayout& p : phoneBooks)
     if (p.name == name) return &p;
   return nullptr;
 }
@@ -50,6 +50,6 @@ bool ProfileFor(const std::string& makerName, ModuleProfile* p) {
   } else {
     return false;
   }
-  for (const PhoneBookSpec& c : CallLists()) p->phoneBooks.push_back(c);
+  for (const PhoneBookLayout& c : CallLists()) p->phoneBooks.push_back(c);
   return true;
 }

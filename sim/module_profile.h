@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-struct PhoneBookSpec {
+struct PhoneBookLayout {
   std::string name;  // storage name for +CPBS
   int capacity = 0;
   int nameLength = 18;   // longest <text>
@@ -23,11 +23,11 @@ struct ModuleProfile {
   std::string iccid;               // ^SCID
   bool prefixedIdentity = false;   // identity answers carry "+CGMI: " and quotes
   bool siemensExtensions = false;  // ^SCID and ^MONP
-  std::vector<PhoneBookSpec> phoneBooks;
+  std::vector<PhoneBookLayout> phoneBooks;
   std::string defaultPhoneBook;
   int messageCapacity = 40;
 
-  const PhoneBookSpec* FindPhoneBook(const std::string& name) const;
+  const PhoneBookLayout* FindPhoneBook(const std::string& name) const;
 };
 
 // "A", "MOTOROLA" or "ERICSSON" (case-insensitive); false for another maker.

@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "link/sim_pin.h"
+#include "link/sim_pin_dialog.h"
 #include "model/record.h"
 #include "shell/branding.h"
 #include "shell/language_packs.h"
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
   LoadSettings();
   // A pack unpacked here takes effect when the main window loads the language again.
   if (HasLanguagePack(Language)) UnpackLanguagePacks();
+
+  InstallSimPinDialog(ShowSimPinDialog);
 
   TfrmMain window;
   host.SetMainWindow(&window);

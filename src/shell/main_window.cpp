@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "archive/customer_list_view.h"
 #include "model/record.h"
 #include "shell/branding.h"
 #include "shell/form_scaling.h"
@@ -157,6 +158,12 @@ void TfrmMain::BuildWidgets() {
   lvClienti->header()->setStretchLastSection(false);
   lvClienti->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   customerBox->addWidget(lvClienti);
+  customerList = new CustomerListView(lvClienti);
+  connect(customerList, &CustomerListView::Activated, this, [this] {
+    SelectRoot();
+    tvPages->repaint();
+    MainLoadSelectedCustomer(*this);
+  });
   connect(customerClose, &QToolButton::clicked, this, &TfrmMain::CloseCustomers);
   connect(lvClienti, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     customerMenu->popup(lvClienti->viewport()->mapToGlobal(at));

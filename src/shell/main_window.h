@@ -7,6 +7,7 @@
 
 #include "shell/page_form.h"
 
+class CustomerListView;
 class LcdDisplay;
 class QAction;
 class QLabel;
@@ -58,6 +59,7 @@ class TfrmMain : public QMainWindow {
   QToolButton* customerClose = nullptr;
   QTreeWidget* lvClienti = nullptr;
   QMenu* customerMenu = nullptr;
+  CustomerListView* customerList = nullptr;
   QWidget* lcdPanel = nullptr;
   LcdDisplay* lcd = nullptr;
   QWidget* pageArea = nullptr;

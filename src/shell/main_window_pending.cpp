@@ -5,9 +5,6 @@
 #include "shell/main_window_commands.h"
 
 void MainUpdatePoller(TfrmMain&, bool) {}
-bool MainMayClose(TfrmMain&) {
-  return true;
-}
 void MainStopForClose(TfrmMain&) {
   Closing = true;
   QApplication::processEvents();
@@ -15,9 +12,3 @@ void MainStopForClose(TfrmMain&) {
 void MainSend(TfrmMain&) {}
 void MainLoad(TfrmMain&) {}
 void MainRemote(TfrmMain&) {}
-void MainConfigureArchive(TfrmMain&) {}
-void MainFillCustomerList(TfrmMain&, const std::string&) {}
-void MainNewCustomer(TfrmMain&) {}
-void MainSaveCustomer(TfrmMain&, bool) {}
-void MainLoadSelectedCustomer(TfrmMain&) {}
-void MainDeleteSelectedCustomer(TfrmMain&) {}

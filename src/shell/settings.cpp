@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "link/serial_port.h"
 #include "model/record.h"
 #include "shell/app_state.h"
 #include "shell/branding.h"
@@ -125,6 +126,10 @@ void LoadSettings(const std::string& workingDir) {
 
   auto store = OpenStore();
   LocalPort = ReadInteger(*store, kLocalPort, 1);
+  if (Comm.Handle >= 0) CloseComm(Comm);
+  Comm = TComm{};
+  Comm.Port = LocalPort;
+  SetComDeviceResolver(ComDevicePath);
 
   Language = ReadString(*store, kLanguage, "");
   HelpDefault = ReadString(*store, kHelpDefault, "English");
