@@ -237,6 +237,17 @@ TEST_P(FamilyITransfer, RefusedTextStopsTheSendAndLeavesThePath) {
   EXPECT_FALSE(ui_.host.waitCursor);
 }
 
+// MOTOROLA texts written without the delete-all would sit beside the old ones with no index
+// entry pointing at them; ERICSSON positions are deleted one by one and their answers unused.
+TEST_P(FamilyITransfer, DeleteRefused) {
+  StartDevice({"error=+CMGD"});
+  const bool motorola = variant() == ModuleVariant::Motorola;
+  EXPECT_EQ(Send(RichFamilyIRecord()), motorola ? FamilyIOutcome::Failed : FamilyIOutcome::Done);
+  EXPECT_EQ(ui_.host.BoxTexts(), motorola ? Boxes({123}) : Boxes({}));
+  EXPECT_EQ(sim_->Messages().size(), motorola ? 0u : 17u);
+  EXPECT_EQ(Received("AT+CMGW"), motorola ? 0 : 17);
+}
+
 // A listing that ends in an error: what was read before stays, the Load says it failed.
 TEST_P(FamilyITransfer, ErrorInAListingKeepsWhatWasRead) {
   StartDevice();
@@ -307,6 +318,21 @@ TEST_P(FamilyITransferEricsson, SilentPositionEndsTheReading) {
   EXPECT_EQ(read.NumeriTelefonici[1].Numero, "+390212345678");
   EXPECT_EQ(read.Uscite[1], DefaultRecord().Uscite[1]);
   EXPECT_EQ(port_.Handle, -1);
+}
+
+// A position answered with an error is not this image's text: it is not read as an empty one
+// (which would set every flag the parser compares against "0").
+TEST_P(FamilyITransferEricsson, RefusedPositionIsNotReadAsEmpty) {
+  StartDevice();
+  ASSERT_EQ(Send(RichFamilyIRecord()), FamilyIOutcome::Done);
+  ASSERT_TRUE(sim_->SetFault("error=+CMGR"));
+  Tag_GlobalBuffer read = DefaultRecord();
+  EXPECT_EQ(Load(read), FamilyIOutcome::Failed);
+  EXPECT_EQ(ui_.host.BoxTexts(), Boxes({122}));
+  EXPECT_EQ(Received("AT+CMGR=17"), 1);
+  EXPECT_EQ(read.NumeriTelefonici[1].Numero, "+390212345678");
+  EXPECT_EQ(read.Ingressi[1].Polarita, 1);
+  EXPECT_EQ(read.ComDig.Eventi[0].Invia, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Maker, FamilyITransferEricsson, ::testing::Values("ERICSSON"));
