@@ -132,6 +132,7 @@ FamilyIOutcome LoadFamilyIImage(TComm& port, Tag_GlobalBuffer& record, Dati_Modu
     outcome = FamilyIOutcome::NotReady;
   } else {
     transfer.CountSteps();
+    info.Manufacturer = UpperAscii(info.Manufacturer);
     const auto variant = VariantOfMaker(info.Manufacturer);
     if (!variant) {
       WarnText(kUnknownMaker);

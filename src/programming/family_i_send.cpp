@@ -151,6 +151,7 @@ FamilyIOutcome SendFamilyIImage(TComm& port, const Tag_GlobalBuffer& record, Dat
     WarnText(kDeviceProblem);
     outcome = FamilyIOutcome::NotReady;
   } else {
+    info.Manufacturer = UpperAscii(info.Manufacturer);
     const auto variant = VariantOfMaker(info.Manufacturer);
     if (!variant) {
       WarnText(kUnknownMaker);

@@ -130,6 +130,7 @@ TEST_P(FamilyITransfer, SendWritesTheImageAndLoadReadsItBack) {
   EXPECT_FALSE(sim_->Passthrough());
   EXPECT_EQ(port_.Handle, -1);
   EXPECT_EQ(ui_.host.progressMaximum, motorola ? 360 : 300);
+  EXPECT_EQ(info_.Manufacturer, GetParam());
 
   // The texts, exactly, where the variant keeps them.
   FamilyITexts texts;
