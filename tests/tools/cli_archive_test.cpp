@@ -1,14 +1,10 @@
 // vela-cli archive, run as the built program on a working folder of its own.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <filesystem>
 
 #include <gtest/gtest.h>
+#include "cli_run.h"
 #include "record_json.h"
 #include "record_samples.h"
 #include "shell/cp1252.h"
@@ -18,47 +14,13 @@
 
 namespace {
 
-struct CliRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
 class CliArchive : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directory_symlink(ShippedLanguageFolder(), dir.path() / "LANGUAGE");
   }
 
-  CliRun Cli(std::vector<std::string> args) const {
-    args.insert(args.begin(), {VELA_CLI, "--root", dir.str()});
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const std::string out = (dir.path() / "stdout").string();
-    const std::string err = (dir.path() / "stderr").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    // The user's settings stay out of it: the language is the one the locale gives.
-    std::vector<std::string> env{"XDG_CONFIG_HOME=" + (dir.path() / "config").string(),
-                                 "HOME=" + dir.str(), "LANG=C", "LC_ALL=C"};
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    CliRun run;
-    if (posix_spawn(&pid, VELA_CLI, &actions, nullptr, argv.data(), envp.data()) == 0) {
-      int status = 0;
-      waitpid(pid, &status, 0);
-      run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.out = ReadFileBytes(out);
-    run.err = ReadFileBytes(err);
-    return run;
-  }
+  CliRun Cli(std::vector<std::string> args) const { return RunCli(dir, std::move(args)); }
 
   // Writes the sample customer, named in UTF-8, as a file for save and returns its path.
   std::string SampleFile(const std::string& name, int type, const std::string& code,

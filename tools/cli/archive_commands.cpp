@@ -147,19 +147,13 @@ int Load(const CliContext& ctx, const CliArgs& args) {
 int Save(const CliContext& ctx, const CliArgs& args) {
   if (!args.Has("--in")) return UsageError("save needs --in FILE", kUsage);
   const std::string path = args.Value("--in");
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return UsageError("cannot read " + path, kUsage);
-  QJsonParseError parse;
-  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(bytes), &parse);
-  if (!doc.isObject())
-    return UsageError(path + ": not a JSON object (" + parse.errorString().toStdString() + ")",
-                      kUsage);
+  QJsonObject object;
+  std::string error;
+  if (!ReadJsonObjectFile(path, object, error)) return UsageError(error, kUsage);
   Tag_Cliente h;
   Tag_GlobalBuffer record;
-  std::string error;
-  if (!RecordFromJson(doc.object(), h, record, error))
-    return UsageError(path + ": " + error, kUsage);
-  const QJsonValue noteValue = doc.object().value("Note");
+  if (!RecordFromJson(object, h, record, error)) return UsageError(path + ": " + error, kUsage);
+  const QJsonValue noteValue = object.value("Note");
   if (!noteValue.isUndefined() && !noteValue.isString())
     return UsageError(path + ": Note: a text is expected", kUsage);
   const std::string note = Utf8ToCp1252(noteValue.toString().toStdString());

@@ -1,6 +1,7 @@
 #include "cli_common.h"
 
 #include <QFile>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -37,6 +38,22 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return false;
   bytes = file.readAll().toStdString();
+  return true;
+}
+
+bool ReadJsonObjectFile(const std::string& path, QJsonObject& object, std::string& error) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    error = "cannot read " + path;
+    return false;
+  }
+  QJsonParseError parse;
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(bytes), &parse);
+  if (!doc.isObject()) {
+    error = path + ": not a JSON object (" + parse.errorString().toStdString() + ")";
+    return false;
+  }
+  object = doc.object();
   return true;
 }
 

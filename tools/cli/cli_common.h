@@ -2,6 +2,7 @@
 // host and a small parser for a subcommand's arguments.
 #pragma once
 
+#include <QJsonObject>
 #include <map>
 #include <set>
 #include <string>
@@ -45,5 +46,7 @@ int UsageError(const std::string& message, const char* usage);
 
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads a file holding one JSON object; false with a message naming the file otherwise.
+bool ReadJsonObjectFile(const std::string& path, QJsonObject& object, std::string& error);
 // Writes a file through a temporary one, so a failure leaves no half-written file.
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error);

@@ -11,6 +11,7 @@
 #include "cli_common.h"
 #include "shell/language.h"
 #include "shell/settings.h"
+#include "transfer_commands.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ struct Group {
 const Group kGroups[] = {
     {"archive", "list | show NAME | save --in FILE | load NAME --out FILE | delete NAME",
      RunArchiveCommand},
+    {"send", "--in FILE [--type 22] [--port N | --device PATH]: write the device", RunSendCommand},
+    {"load", "--out FILE [--type 22] [--port N | --device PATH]: read the device", RunLoadCommand},
 };
 
 int Usage(FILE* out) {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli_common.h"
+
+// vela-cli send --in FILE ... and vela-cli load --out FILE ...: the programming between a
+// record file and the communicator on the port.
+int RunSendCommand(CliContext& ctx, const std::vector<std::string>& args);
+int RunLoadCommand(CliContext& ctx, const std::vector<std::string>& args);
