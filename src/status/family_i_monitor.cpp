@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "link/sim_pin.h"
+#include "programming/family_i_counters.h"
 #include "shell/pacing.h"
 
 namespace {
@@ -16,29 +17,6 @@ constexpr int kAfterExceptionMs = 1000;
 bool Exchange(TComm& port, char command, FrameBuffer& frame) {
   SendCommand(port, std::string(1, command));
   return ReadFrame(port, frame, 3, true);
-}
-
-// The minutes to the next periodic SMS (";") and report ("<"), asked until two passes agree.
-void ReadCounters(TComm& port, uint32_t& sms, uint32_t& report) {
-  sms = report = 0;
-  for (int pass = 0; pass < 10; ++pass) {
-    uint32_t values[2] = {sms, report};
-    bool read = true;
-    for (int i = 0; i < 2 && read; ++i) {
-      SendCommand(port, i == 0 ? ";" : "<");
-      Pause(300);
-      FrameBuffer frame;
-      read = ReadFrame(port, frame, 3, false);
-      if (read)
-        values[i] = FrameText(frame, 0, 3) == "ERR"
-                        ? 0
-                        : frame[0] | frame[1] << 8 | frame[2] << 16 | uint32_t(frame[3]) << 24;
-    }
-    const bool same = values[0] == sms && values[1] == report;
-    sms = values[0];
-    report = values[1];
-    if (!read || same) return;
-  }
 }
 
 }  // namespace
@@ -195,12 +173,11 @@ bool FamilyIMonitor::Identify(bool withWaits) {
     identity_ = info;
   }
   Post(kMsgIdentity, 0);
-  uint32_t sms = 0, report = 0;
-  ReadCounters(port_, sms, report);
+  const PeriodicCounters counters = ReadPeriodicCounters(port_);
   {
     std::lock_guard lock(values_);
-    status_.smsMinutes = sms;
-    status_.reportMinutes = report;
+    status_.smsMinutes = counters.smsMinutes;
+    status_.reportMinutes = counters.reportMinutes;
   }
   Post(kMsgDates, 0);
   return true;

@@ -9,6 +9,7 @@
 
 #include "archive_commands.h"
 #include "cli_common.h"
+#include "device_commands.h"
 #include "shell/language.h"
 #include "shell/settings.h"
 #include "transfer_commands.h"
@@ -26,6 +27,9 @@ const Group kGroups[] = {
      RunArchiveCommand},
     {"send", "--in FILE [--type 22] [--port N | --device PATH]: write the device", RunSendCommand},
     {"load", "--out FILE [--type 22] [--port N | --device PATH]: read the device", RunLoadCommand},
+    {"status", "--port P --type 21|22 [--pin PIN]", RunStatusCommand},
+    {"calls", "--port P --type 21|22 [--firmware R]", RunCallsCommand},
+    {"remote", "--in FILE [--compare NAME] [--number N --send --port P]", RunRemoteCommand},
 };
 
 int Usage(FILE* out) {
