@@ -1,5 +1,6 @@
 #include "model/record.h"
 
+#include <charconv>
 #include <utility>
 
 #include "shell/language.h"
@@ -94,26 +95,26 @@ bool IsUnchanged(const Tag_GlobalBuffer& live, const Tag_GlobalBuffer& saved) {
 bool IsUnchanged() { return IsUnchanged(GlobalBuffer, SavedBuffer); }
 
 double FirmwareNumber(const std::string& release) {
-  // Only a plain decimal number with "." counts, read without the locale's help.
-  double value = 0;
-  double scale = 0;  // 0 before the point, then 0.1, 0.01, ...
+  // Only a plain decimal number with "." counts, read without the locale's help. The value
+  // must be the nearest double, as a literal gives it: the generation bounds 1.09 and 1.19
+  // are compared exactly, and summing digit by digit lands one step above them.
   int digits = 0;
+  int points = 0;
   for (char c : release) {
-    if (c == '.' && scale == 0) {
-      scale = 0.1;
+    if (c == '.') {
+      ++points;
     } else if (c >= '0' && c <= '9') {
       ++digits;
-      if (scale == 0) {
-        value = value * 10 + (c - '0');
-      } else {
-        value += (c - '0') * scale;
-        scale /= 10;
-      }
     } else {
       return 0;
     }
   }
-  return digits > 0 ? value : 0;
+  if (digits == 0 || points > 1) return 0;
+  std::string text = release;
+  if (text.front() == '.') text.insert(text.begin(), '0');
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
 }
 
 bool FirmwareAtLeast(const Tag_Cliente& header, double threshold) {
