@@ -5,8 +5,9 @@
 
 namespace {
 
-// Positions are 1-based as the device's texts are counted; 0 means "not found", and the
-// offsets are then counted from the start of the text. Outside the text there is nothing.
+// Positions are 1-based as the device's texts are counted; 0 means "not found". An item whose
+// key is missing is skipped: counted from the start of the text its offsets would read
+// whatever stands there. Outside the text there is nothing.
 int Pos(std::string_view text, std::string_view what) {
   const auto at = text.find(what);
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
@@ -44,6 +45,7 @@ void InputsVoice(std::string_view text, bool late, Tag_GlobalBuffer& r) {
   for (int k = 1; k <= 4; ++k) {
     Tag_Ingresso& in = r.Ingressi[k];
     const int p = Pos(lower, "av" + std::to_string(k));
+    if (p == 0) continue;
     if (late && LowerAscii(TrimBlanksAndControls(Copy(text, p + 4, 4))) == "serv") {
       in.Serv = 1;
       in.MaskTel = 0;
@@ -83,13 +85,17 @@ void PolaritiesAndOptions(std::string_view text, bool late, Tag_GlobalBuffer& r)
   const std::string lower = LowerAscii(text);
   auto polarity = [&](int p) { return static_cast<uint8_t>(CharAt(lower, p) == 'h' ? 1 : 0); };
 
-  int p = Pos(lower, "ip=");
-  for (int k = 1; k <= 4; ++k) r.Ingressi[k].Polarita = polarity(p + 2 + k);
+  const int ip = Pos(lower, "ip=");
+  int p = ip;
+  if (p > 0)
+    for (int k = 1; k <= 4; ++k) r.Ingressi[k].Polarita = polarity(p + 2 + k);
   p = Pos(lower, "op=");
-  for (int k = 1; k <= 5; ++k) r.Uscite[k].Polarita = polarity(p + 2 + k);
+  if (p > 0)
+    for (int k = 1; k <= 5; ++k) r.Uscite[k].Polarita = polarity(p + 2 + k);
 
   Tag_Opzioni& o = r.Opzioni;
-  switch (CharAt(text, Pos(lower, "vs=") + 3)) {
+  p = Pos(lower, "vs=");
+  switch (p > 0 ? CharAt(text, p + 3) : '\0') {
     case '0':
       o.Squillo = 1, o.VoceInLinea = 0, o.Selezione = 0;
       break;
@@ -102,7 +108,8 @@ void PolaritiesAndOptions(std::string_view text, bool late, Tag_GlobalBuffer& r)
     default:
       break;
   }
-  switch (CharAt(text, Pos(lower, "rc=") + 3)) {
+  p = Pos(lower, "rc=");
+  switch (p > 0 ? CharAt(text, p + 3) : '\0') {
     case '0':
       o.Richiama = 0;
       break;
@@ -112,13 +119,14 @@ void PolaritiesAndOptions(std::string_view text, bool late, Tag_GlobalBuffer& r)
     default:
       break;
   }
-  // The writer leaves the item out for an empty prefix, so a missing item means no prefix;
-  // keeping the old one would show a prefix the device does not have, and send it back.
+  // The writer leaves the item out for an empty prefix, so in a text that is this one a
+  // missing item means no prefix; keeping the old one would show a prefix the device does
+  // not have, and send it back with the next Send.
   p = Pos(lower, "pre=");
   if (p > 0) {
     const std::string_view rest = Copy(text, p + 4, static_cast<int>(text.size()));
     o.Prefisso = std::string(rest.substr(0, rest.find(';')));
-  } else {
+  } else if (ip > 0) {
     o.Prefisso.clear();
   }
   if (late) {
@@ -132,6 +140,7 @@ void InputsSms(std::string_view text, Tag_GlobalBuffer& r) {
   for (int k = 1; k <= 4; ++k) {
     Tag_Ingresso& in = r.Ingressi[k];
     const int p = Pos(lower, "as" + std::to_string(k));
+    if (p == 0) continue;
     in.SmsA = DigitAt(text, p + 4);
     in.SmsR = DigitAt(text, p + 5);
     in.MaskSms = MaskFrom(text, p + 6);

@@ -158,6 +158,26 @@ TEST(FamilyAParse, CodeAndSwitchingRunOnShortTexts) {
   EXPECT_EQ(r.Opzioni.CommutaChiama + r.Opzioni.UsaGsm, 0) << "an empty value reads as 0";
 }
 
+TEST(FamilyAParse, MissingItemsAreSkipped) {
+  // Offsets counted from the start of a text that lacks the key would read whatever stands
+  // there into the record.
+  const Tag_GlobalBuffer before = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
+  for (int t : {0, 2, 3}) {
+    for (const char* text : {"\n+CMS ERROR: 321", "\n111111111111111111", "\nOS1=FP;OS2=FG;"}) {
+      Tag_GlobalBuffer r = before;
+      int events = 0;
+      ParseFamilyAText(t, text, 1.12, r, events);
+      EXPECT_TRUE(IsUnchanged(r, before)) << "text " << t << " '" << text << "'";
+    }
+  }
+  Tag_GlobalBuffer r = before;
+  int events = 0;
+  ParseFamilyAText(0, AsRead("AV3=211000000;"), 1.12, r, events);
+  EXPECT_EQ(r.Ingressi[3].MaskTel, 0x03);
+  EXPECT_EQ(r.Ingressi[1], before.Ingressi[1]);
+  EXPECT_EQ(r.Ingressi[4], before.Ingressi[4]);
+}
+
 TEST(FamilyAParse, ShortOrEmptyTextsChangeNothing) {
   const Tag_GlobalBuffer before = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
   for (int t : {0, 1, 2, 3, 5}) {
