@@ -100,6 +100,11 @@ void QtUiHost::ProgressSetMaximum(int maximum) {
   gauge_->setMaximum(maximum);
 }
 
+void QtUiHost::ProgressSetCaption(const std::string& caption) {
+  EnsureProgressWindow();
+  progress_->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(caption)));
+}
+
 void QtUiHost::ProgressSetPosition(int position) {
   EnsureProgressWindow();
   gauge_->setValue(std::min(position, gauge_->maximum()));
