@@ -17,6 +17,7 @@ int g_phoneEntryCount = 8;
 
 std::string TwoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
+// language texts: 115, 116, 156
 std::string Label(int textNumber, int n) { return LanguageText(textNumber) + " " + TwoDigits(n); }
 
 void SetOutput(Tag_Uscita& out, std::initializer_list<uint8_t Tag_Uscita::*> flags,
