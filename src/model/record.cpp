@@ -88,34 +88,29 @@ void ResetConfiguration(bool resetCustomer) {
 void TakeSavedCopy() { SavedBuffer = GlobalBuffer; }
 
 bool IsUnchanged(const Tag_GlobalBuffer& live, const Tag_GlobalBuffer& saved) {
-  return live.NumeriTelefonici == saved.NumeriTelefonici && live.Messaggi == saved.Messaggi &&
-         live.Ingressi == saved.Ingressi && live.Uscite == saved.Uscite &&
-         live.Opzioni == saved.Opzioni && live.SmsS == saved.SmsS && live.ComDig == saved.ComDig;
+  return live == saved;
 }
 
 bool IsUnchanged() { return IsUnchanged(GlobalBuffer, SavedBuffer); }
 
 double FirmwareNumber(const std::string& release) {
-  // Only a plain decimal number with "." counts, read without the locale's help. The value
-  // must be the nearest double, as a literal gives it: the generation bounds 1.09 and 1.19
-  // are compared exactly, and summing digit by digit lands one step above them.
+  // Only a plain decimal number with "." counts, read without the locale's help and rounded
+  // once, so that "2.31" equals the threshold 2.31 (adding up the digits one by one does not).
   int digits = 0;
   int points = 0;
   for (char c : release) {
-    if (c == '.') {
+    if (c == '.')
       ++points;
-    } else if (c >= '0' && c <= '9') {
+    else if (c >= '0' && c <= '9')
       ++digits;
-    } else {
+    else
       return 0;
-    }
   }
   if (digits == 0 || points > 1) return 0;
-  std::string text = release;
-  if (text.front() == '.') text.insert(text.begin(), '0');
   double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
+  const char* end = release.data() + release.size();
+  const auto [ptr, ec] = std::from_chars(release.data(), end, value, std::chars_format::fixed);
+  return ec == std::errc() && ptr == end ? value : 0;
 }
 
 bool FirmwareAtLeast(const Tag_Cliente& header, double threshold) {

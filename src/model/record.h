@@ -128,6 +128,8 @@ struct Tag_GlobalBuffer {
   Tag_Opzioni Opzioni;
   Tag_SmsS SmsS{};
   Tag_ComDig ComDig;
+  // Member by member, every entry of every array, whatever the device type uses.
+  bool operator==(const Tag_GlobalBuffer&) const = default;
 };
 
 struct Tag_Cliente {

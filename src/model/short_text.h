@@ -12,8 +12,8 @@ class ShortText {
   static constexpr std::size_t kCapacity = N;
 
   ShortText() = default;
-  ShortText(std::string_view text) { assign(text); }  // NOLINT: implicit by design
-  ShortText(const char* text) { assign(text); }       // NOLINT
+  ShortText(std::string_view text) { assign(text); }    // NOLINT: implicit by design
+  ShortText(const char* text) { assign(text); }         // NOLINT
   ShortText(const std::string& text) { assign(text); }  // NOLINT
 
   ShortText& operator=(std::string_view text) { return assign(text); }
@@ -34,6 +34,10 @@ class ShortText {
 
   friend bool operator==(const ShortText& a, const ShortText& b) = default;
   friend bool operator==(const ShortText& a, std::string_view b) { return a.value_ == b; }
+  // Without these a literal or a std::string is ambiguous between the two above and
+  // std::string's own comparison.
+  friend bool operator==(const ShortText& a, const char* b) { return a.value_ == b; }
+  friend bool operator==(const ShortText& a, const std::string& b) { return a.value_ == b; }
 
  private:
   std::string value_;
