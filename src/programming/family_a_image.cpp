@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "programming/firmware_family.h"
-#include "programming/text_helpers.h"
+#include "programming/image_text.h"
 
 namespace {
 

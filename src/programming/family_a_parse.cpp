@@ -1,7 +1,7 @@
 #include "programming/family_a_parse.h"
 
 #include "programming/firmware_family.h"
-#include "programming/text_helpers.h"
+#include "programming/image_text.h"
 
 namespace {
 

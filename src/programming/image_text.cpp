@@ -1,4 +1,4 @@
-#include "programming/text_helpers.h"
+#include "programming/image_text.h"
 
 std::string TrimBlanksAndControls(std::string_view text) {
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };

@@ -1,4 +1,4 @@
-// Small text helpers shared by the family A image and its parsers.
+// Text helpers of the family A image and its parsers: item trimming and mask bit strings.
 #pragma once
 
 #include <cstdint>
