@@ -59,7 +59,7 @@ QImage Logo() {
   QFont font("DejaVu Sans", 40, QFont::Bold);
   p.setFont(font);
   p.drawText(QRect(0, 8, 260, 64), Qt::AlignCenter, "LR4090");
-  font.setPointSize(12);
+  font.setPointSize(10);
   font.setBold(false);
   p.setFont(font);
   p.drawText(QRect(0, 70, 260, 30), Qt::AlignCenter, "GSM communicator configurator");

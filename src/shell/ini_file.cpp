@@ -6,7 +6,7 @@
 
 namespace {
 
-std::string TrimBlanks(const std::string& text) {
+std::string TrimSpaces(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
   const auto last = text.find_last_not_of(" \t");
@@ -51,19 +51,19 @@ void IniFile::Parse(const std::string& bytes) {
   while (start < bytes.size()) {
     auto end = bytes.find_first_of("\r\n", start);
     if (end == std::string::npos) end = bytes.size();
-    const std::string line = TrimBlanks(bytes.substr(start, end - start));
+    const std::string line = TrimSpaces(bytes.substr(start, end - start));
     start = end + 1;
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {
       const auto close = line.find(']');
       section =
-          TrimBlanks(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+          TrimSpaces(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
       continue;
     }
     const auto eq = line.find('=');
     if (eq == std::string::npos) continue;
     entries_.push_back(
-        {section, TrimBlanks(line.substr(0, eq)), Unquote(TrimBlanks(line.substr(eq + 1)))});
+        {section, TrimSpaces(line.substr(0, eq)), Unquote(TrimSpaces(line.substr(eq + 1)))});
   }
 }
 
@@ -86,7 +86,7 @@ int IniFile::Integer(const std::string& section, const std::string& key, int fal
 }
 
 std::optional<int> ParseDecimal(const std::string& text) {
-  std::string trimmed = TrimBlanks(text);
+  std::string trimmed = TrimSpaces(text);
   if (trimmed.size() > 1 && trimmed[0] == '+' && trimmed[1] >= '0' && trimmed[1] <= '9')
     trimmed.erase(0, 1);
   int value = 0;

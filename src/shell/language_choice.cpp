@@ -19,7 +19,7 @@ std::string WithoutAccelerators(std::string text) {
   return text;
 }
 
-std::string TrimBlanks(std::string_view text) {
+std::string TrimSpaces(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return std::string(text);
@@ -39,7 +39,7 @@ void ChooseLanguage(std::string& language, const LanguageChooser& chooser,
 
   buffer[kBufferChars] = '\0';  // whatever the chooser did, the name ends inside the buffer
   const std::string chosen =
-      TrimBlanks(std::string_view(buffer.data(), std::strlen(buffer.data())));
+      TrimSpaces(std::string_view(buffer.data(), std::strlen(buffer.data())));
   if (!chosen.empty()) language = chosen;
   if (hooks.saveLanguageSettings) hooks.saveLanguageSettings();
   LoadLanguage(language);

@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <QMainWindow>
 
 #include "model/record.h"
 #include "shell/branding.h"
-#include "shell/cp1252.h"
-#include "shell/language.h"
 #include "shell/language_packs.h"
+#include "shell/main_window.h"
 #include "shell/qt_ui_host.h"
 #include "shell/settings.h"
 
@@ -18,20 +16,13 @@ int main(int argc, char** argv) {
   QtUiHost host;
   InstallUiHost(&host);
   LoadSettings();
-  // A pack unpacked here takes effect when the language is loaded again below.
+  // A pack unpacked here takes effect when the main window loads the language again.
   if (HasLanguagePack(Language)) UnpackLanguagePacks();
 
-  QMainWindow window;
-  window.setWindowTitle(QString::fromStdString(Cp1252ToUtf8(TypeNames[Cliente.TipoCentrale])));
+  TfrmMain window;
   host.SetMainWindow(&window);
-  LoadLanguage(Language);
-  ResetConfiguration(true);
-  TakeSavedCopy();
   window.show();
   const int code = app.exec();
-
-  SaveSettings(SettingsGroup::Language);
-  SaveSettings(SettingsGroup::Layout);
   InstallUiHost(nullptr);
   return code;
 }

@@ -9,9 +9,13 @@ namespace {
 std::atomic<double> g_speed{1.0};
 }
 
-void SetPacingSpeed(double factor) { g_speed = factor < 1.0 ? 1.0 : factor; }
+void SetPacingSpeed(double factor) {
+  g_speed = factor < 1.0 ? 1.0 : factor;
+}
 
-double PacingSpeed() { return g_speed; }
+double PacingSpeed() {
+  return g_speed;
+}
 
 int ScaledMs(int nominalMs) {
   if (nominalMs <= 0) return 0;
@@ -30,11 +34,15 @@ void Pause(int nominalMs) {
   std::this_thread::sleep_for(std::chrono::milliseconds(real));
 }
 
-PaceClock::time_point WaitStart() { return PaceClock::now(); }
+PaceClock::time_point WaitStart() {
+  return PaceClock::now();
+}
 
 int NominalMsSince(PaceClock::time_point start) {
   const auto real = std::chrono::duration<double, std::milli>(PaceClock::now() - start).count();
   return static_cast<int>(real * g_speed.load());
 }
 
-int WholeSecondsSince(PaceClock::time_point start) { return NominalMsSince(start) / 1000; }
+int WholeSecondsSince(PaceClock::time_point start) {
+  return NominalMsSince(start) / 1000;
+}

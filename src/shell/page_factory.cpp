@@ -3,6 +3,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "pages/avvtel_page.h"
+#include "pages/comdig_page.h"
+#include "pages/sms_page.h"
+#include "pages/telefono_page.h"
+#include "pages/uscite_page.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
 #include "shell/page_form.h"
@@ -35,6 +40,16 @@ class CaptionPage : public TPageForm {
 
 TPageForm* CreatePage(PageKind kind, QWidget* host) {
   switch (kind) {
+    case PageKind::Phones:
+      return new TfrmTelefono(host);
+    case PageKind::DialerInputs:
+      return new TfrmAvvTel(host);
+    case PageKind::Outputs:
+      return new TfrmUscite(host);
+    case PageKind::Sms:
+      return new TfrmSms(host);
+    case PageKind::DigitalCommunicator:
+      return new TfrmComDig(host);
     default:
       return new CaptionPage(kind, host);
   }

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "shell/cp1252.h"
+#include "shell/progress_window.h"
+#include "widgets/gauge.h"
 
 namespace {
 
@@ -59,35 +59,19 @@ QtUiHost::~QtUiHost() {
   if (waitCursor_) QApplication::restoreOverrideCursor();
 }
 
-void QtUiHost::SetProgressWindow(QWidget* window, QProgressBar* gauge) {
-  progress_ = window;
-  gauge_ = gauge;
-}
-
 MsgResult QtUiHost::Box(const std::string& text, MsgKind kind, MsgButtons buttons) {
   QMessageBox box(IconOf(kind), QApplication::applicationName(),
                   QString::fromStdString(Cp1252ToUtf8(text)), ButtonsOf(buttons), main_);
   return ResultOf(box.exec());
 }
 
-void QtUiHost::EnsureProgressWindow() {
-  if (progress_) return;
-  auto* window = new QWidget(main_, Qt::Tool | Qt::WindowStaysOnTopHint |
-                                        Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  window->setAttribute(Qt::WA_DeleteOnClose, false);
-  auto* layout = new QVBoxLayout(window);
-  auto* gauge = new QProgressBar(window);
-  gauge->setRange(0, 165);
-  layout->addWidget(gauge);
-  window->resize(360, 60);
-  SetProgressWindow(window, gauge);
+ProgressWindow* QtUiHost::progressWindow() {
+  if (!progress_) progress_ = new ProgressWindow(main_);
+  return progress_;
 }
 
 void QtUiHost::ProgressShow() {
-  EnsureProgressWindow();
-  gauge_->setValue(0);
-  progress_->show();
-  progress_->raise();
+  progressWindow()->ShowReset();
   ProcessMessages();
 }
 
@@ -96,8 +80,7 @@ void QtUiHost::ProgressHide() {
 }
 
 void QtUiHost::ProgressSetMaximum(int maximum) {
-  EnsureProgressWindow();
-  gauge_->setMaximum(maximum);
+  progressWindow()->gauge()->SetMaximum(maximum);
 }
 
 void QtUiHost::ProgressSetCaption(const std::string& caption) {
@@ -106,15 +89,11 @@ void QtUiHost::ProgressSetCaption(const std::string& caption) {
 }
 
 void QtUiHost::ProgressSetPosition(int position) {
-  EnsureProgressWindow();
-  gauge_->setValue(std::min(position, gauge_->maximum()));
-  gauge_->setProperty("velaPosition", position);
+  progressWindow()->gauge()->SetPosition(position);
 }
 
 int QtUiHost::ProgressPosition() const {
-  if (!gauge_) return 0;
-  const QVariant stored = gauge_->property("velaPosition");
-  return stored.isValid() ? stored.toInt() : gauge_->value();
+  return progress_ ? progress_->gauge()->Position() : 0;
 }
 
 void QtUiHost::SetWaitCursor(bool on) {
@@ -126,11 +105,17 @@ void QtUiHost::SetWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
 }
 
-bool QtUiHost::WaitCursorShown() const { return waitCursor_; }
+bool QtUiHost::WaitCursorShown() const {
+  return waitCursor_;
+}
 
-void QtUiHost::Beep() { QApplication::beep(); }
+void QtUiHost::Beep() {
+  QApplication::beep();
+}
 
-void QtUiHost::ProcessMessages() { QApplication::processEvents(); }
+void QtUiHost::ProcessMessages() {
+  QApplication::processEvents();
+}
 
 void QtUiHost::WaitWithEvents(int realMs) {
   QEventLoop loop;

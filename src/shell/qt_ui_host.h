@@ -5,7 +5,7 @@
 
 #include "shell/ui_host.h"
 
-class QProgressBar;
+#include "shell/progress_window.h"
 class QWidget;
 
 class QtUiHost : public UiHost {
@@ -15,7 +15,8 @@ class QtUiHost : public UiHost {
 
   // The window boxes are centred on; the progress window is made on first use.
   void SetMainWindow(QWidget* window) { main_ = window; }
-  void SetProgressWindow(QWidget* window, QProgressBar* gauge);
+  void SetProgressWindow(ProgressWindow* window) { progress_ = window; }
+  ProgressWindow* progressWindow();
 
   MsgResult Box(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void ProgressShow() override;
@@ -34,10 +35,7 @@ class QtUiHost : public UiHost {
   void RunOnUiThread(const std::function<void()>& fn) override;
 
  private:
-  void EnsureProgressWindow();
-
   QPointer<QWidget> main_;
-  QPointer<QWidget> progress_;
-  QPointer<QProgressBar> gauge_;
+  QPointer<ProgressWindow> progress_;
   bool waitCursor_ = false;
 };

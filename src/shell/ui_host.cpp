@@ -6,6 +6,10 @@ namespace {
 std::atomic<UiHost*> g_host{nullptr};
 }
 
-void InstallUiHost(UiHost* host) { g_host = host; }
+void InstallUiHost(UiHost* host) {
+  g_host = host;
+}
 
-UiHost* CurrentUiHost() { return g_host; }
+UiHost* CurrentUiHost() {
+  return g_host;
+}
