@@ -1,5 +1,6 @@
 #include "programming/family_a_parse.h"
 
+#include "link/at_text.h"
 #include "programming/firmware_family.h"
 #include "programming/image_text.h"
 

@@ -15,14 +15,3 @@ std::string MaskBits(uint8_t mask) {
     if (mask & (1u << b)) bits[b] = '1';
   return bits;
 }
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
-}
-
-bool ContainsNoCase(std::string_view text, std::string_view what) {
-  return LowerAscii(text).find(LowerAscii(what)) != std::string::npos;
-}

@@ -10,6 +10,3 @@ std::string TrimBlanksAndControls(std::string_view text);
 
 // Eight characters "0"/"1", bit 0 (item 1) first.
 std::string MaskBits(uint8_t mask);
-
-std::string LowerAscii(std::string_view text);
-bool ContainsNoCase(std::string_view text, std::string_view what);
