@@ -185,26 +185,19 @@ TransferTarget LiveTransferTarget(std::function<void()> selectFirstNode) {
   return {Comm, GlobalBuffer, Cliente, OutputEventCount, std::move(selectFirstNode)};
 }
 
+namespace {
+int GaugeMaximum(double f, int early, int late) {
+  const FirmwareFamily family = FirmwareFamilyOf(f);
+  return family == FirmwareFamily::Early ? early : family == FirmwareFamily::Late ? late : 0;
+}
+}  // namespace
+
 int SendGaugeMaximum(double f) {
-  switch (FirmwareFamilyOf(f)) {
-    case FirmwareFamily::Early:
-      return 119;
-    case FirmwareFamily::Late:
-      return 165;
-    default:
-      return 0;
-  }
+  return GaugeMaximum(f, 119, 165);
 }
 
 int LoadGaugeMaximum(double f) {
-  switch (FirmwareFamilyOf(f)) {
-    case FirmwareFamily::Early:
-      return 36;
-    case FirmwareFamily::Late:
-      return 83;
-    default:
-      return 0;
-  }
+  return GaugeMaximum(f, 36, 83);
 }
 
 TransferOutcome SendProgramming(const TransferTarget& target) {

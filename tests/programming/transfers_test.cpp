@@ -38,6 +38,20 @@ class TransferTest : public ::testing::Test {
     SetPacingSpeed(1);
   }
 
+  // A device of that release on the port, and a record with every carried field changed.
+  std::unique_ptr<DeviceSession> Device(const std::string& firmware,
+                                        std::vector<std::string> faults = {}) {
+    auto device = std::make_unique<DeviceSession>(FamilyADevice(firmware, std::move(faults)));
+    if (!device->started()) {
+      ADD_FAILURE() << device->error();
+      return nullptr;
+    }
+    device->Connect(port_);
+    header_.Rel_firmware = firmware;
+    record_ = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
+    return device;
+  }
+
   TransferTarget Target() {
     return {port_, record_, header_, events_, [this] { ++firstNodeSelections_; }};
   }
@@ -149,11 +163,9 @@ TEST_F(TransferTest, SendThenLoadBringsEveryFieldBack) {
 }
 
 TEST_F(TransferTest, RevisionMismatchTakesTheDeviceRelease) {
-  DeviceSession device(FamilyADevice("1.12"));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
+  auto device = Device("1.12");
+  ASSERT_TRUE(device);
   header_.Rel_firmware = "1.00";
-  record_ = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
   const Tag_GlobalBuffer before = record_;
 
   EXPECT_EQ(LoadProgramming(Target()), TransferOutcome::Failed);
@@ -167,23 +179,20 @@ TEST_F(TransferTest, RevisionMismatchTakesTheDeviceRelease) {
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Failed);
   ExpectOnlyBox(LanguageText(146));
   EXPECT_EQ(header_.Rel_firmware, "1.12");
-  EXPECT_EQ(device.sim().Messages().size(), 1u) << "nothing written";
+  EXPECT_EQ(device->sim().Messages().size(), 1u) << "nothing written";
 
   // The second Send writes the late image the device understands.
   ui_.host.ClearBoxes();
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Done);
   EXPECT_TRUE(ui_.host.Boxes().empty());
-  const auto messages = device.sim().Messages();
+  const auto messages = device->sim().Messages();
   EXPECT_EQ(messages.size(), 15u);
   EXPECT_EQ(messages.at(4).text, BuildFamilyAText(before, header_, 2, 1.12));
 }
 
 TEST_F(TransferTest, NoDeviceLeavesTheRecordAlone) {
-  DeviceSession device(FamilyADevice("1.12", {"silent"}));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.12";
-  record_ = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
+  auto device = Device("1.12", {"silent"});
+  ASSERT_TRUE(device);
   const Tag_GlobalBuffer before = record_;
 
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Failed);
@@ -209,11 +218,8 @@ TEST_F(TransferTest, NoDeviceLeavesTheRecordAlone) {
 }
 
 TEST_F(TransferTest, BusyLineStopsBeforeAnythingIsWritten) {
-  DeviceSession device(FamilyADevice("1.12", {"chatter"}));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.12";
-  record_ = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
+  auto device = Device("1.12", {"chatter"});
+  ASSERT_TRUE(device);
   const Tag_GlobalBuffer before = record_;
 
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Failed);
@@ -221,7 +227,7 @@ TEST_F(TransferTest, BusyLineStopsBeforeAnythingIsWritten) {
   ExpectGivenBack();
   EXPECT_FALSE(ModuleReady);
   EXPECT_EQ(port_.Handle, -1);
-  EXPECT_FALSE(SentAny(device, "at+cmgd")) << "no deletion on a busy line";
+  EXPECT_FALSE(SentAny(*device, "at+cmgd")) << "no deletion on a busy line";
 
   ModuleReady = true;
   ui_.host.ClearBoxes();
@@ -232,28 +238,24 @@ TEST_F(TransferTest, BusyLineStopsBeforeAnythingIsWritten) {
 }
 
 TEST_F(TransferTest, RefusedTextStopsSilentlyWithThePortOpen) {
-  DeviceSession device(FamilyADevice("1.12", {"error=+CMGW"}));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.12";
-  record_ = NonDefaultRecord(DefaultRecord(), LineSwitch::None);
+  auto device = Device("1.12", {"error=+CMGW"});
+  ASSERT_TRUE(device);
 
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Stopped);
   EXPECT_TRUE(ui_.host.Boxes().empty());
   ExpectGivenBack();
   EXPECT_NE(port_.Handle, -1) << "the port stays open for its next user";
-  EXPECT_EQ(device.sim().Messages().size(), 1u);
+  EXPECT_EQ(device->sim().Messages().size(), 1u);
   int stores = 0;
-  for (const auto& line : device.sim().Received()) stores += line.rfind("at+cmgw", 0) == 0;
+  for (const auto& line : device->sim().Received()) stores += line.rfind("at+cmgw", 0) == 0;
   EXPECT_EQ(stores, 1) << "the later texts are not tried";
-  EXPECT_EQ(device.sim().PhoneBook("SM").at(1).number, record_.NumeriTelefonici[1].Numero);
+  EXPECT_EQ(device->sim().PhoneBook("SM").at(1).number, record_.NumeriTelefonici[1].Numero);
 }
 
 TEST_F(TransferTest, EventQuestions) {
-  DeviceSession device(FamilyADevice("1.12"));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.12";
+  auto device = Device("1.12");
+  ASSERT_TRUE(device);
+  record_ = DefaultRecord();
   const std::string fpQuestion =
       LanguageText(147) + "\r\n" + LanguageText(148) + "\r\n" + LanguageText(149);
   const std::string msQuestion =
@@ -267,7 +269,7 @@ TEST_F(TransferTest, EventQuestions) {
   EXPECT_EQ(ui_.host.BoxTexts(), std::vector<std::string>{fpQuestion});
   EXPECT_EQ(ui_.host.Boxes()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(record_.Uscite[1].FP, 0);
-  EXPECT_FALSE(SentAny(device, "at+cmgd"));
+  EXPECT_FALSE(SentAny(*device, "at+cmgd"));
   ExpectGivenBack();
 
   // Accepted, two events missing: asked in the fixed order, put on their default outputs.
@@ -281,7 +283,7 @@ TEST_F(TransferTest, EventQuestions) {
   EXPECT_EQ(record_.Uscite[1].FP, 1);
   EXPECT_EQ(record_.Uscite[4].MS, 1);
   EXPECT_EQ(events_, 7);
-  EXPECT_EQ(device.sim().Messages().at(3).text, "OS1=FP;OS2=FG;OS3=BC;OS4=BP,MS;OS5=CO,CI;");
+  EXPECT_EQ(device->sim().Messages().at(3).text, "OS1=FP;OS2=FG;OS3=BC;OS4=BP,MS;OS5=CO,CI;");
 
   // With a reserved output the missing event is only pointed out; Yes goes on without it.
   record_.Uscite[4].MS = 0;
@@ -301,26 +303,22 @@ TEST_F(TransferTest, EventQuestions) {
 }
 
 TEST_F(TransferTest, NothingHappensWhileTheStatusMonitorRuns) {
-  DeviceSession device(FamilyADevice("1.12"));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.12";
+  auto device = Device("1.12");
+  ASSERT_TRUE(device);
   BusyFlag = true;
   const Tag_GlobalBuffer before = record_;
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::NotStarted);
   EXPECT_EQ(LoadProgramming(Target()), TransferOutcome::NotStarted);
   EXPECT_TRUE(ui_.host.Boxes().empty());
   EXPECT_EQ(ui_.host.progressShows, 0);
-  EXPECT_TRUE(device.sim().Received().empty());
+  EXPECT_TRUE(device->sim().Received().empty());
   EXPECT_TRUE(IsUnchanged(record_, before));
   EXPECT_EQ(port_.Handle, -1);
 }
 
 TEST_F(TransferTest, ModuleNotReady) {
-  DeviceSession device(FamilyADevice("1.05"));
-  ASSERT_TRUE(device.started()) << device.error();
-  device.Connect(port_);
-  header_.Rel_firmware = "1.05";
+  auto device = Device("1.05");
+  ASSERT_TRUE(device);
   ModuleReady = false;
   const Tag_GlobalBuffer before = record_;
   EXPECT_EQ(SendProgramming(Target()), TransferOutcome::Failed);
@@ -329,7 +327,7 @@ TEST_F(TransferTest, ModuleNotReady) {
   EXPECT_EQ(LoadProgramming(Target()), TransferOutcome::Failed);
   ExpectOnlyBox(LanguageText(54));
   EXPECT_TRUE(IsUnchanged(record_, before));
-  EXPECT_FALSE(SentAny(device, "at+cmgd"));
+  EXPECT_FALSE(SentAny(*device, "at+cmgd"));
   EXPECT_EQ(firstNodeSelections_, 0);
 }
 
