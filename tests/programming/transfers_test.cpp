@@ -116,6 +116,7 @@ TEST_F(TransferTest, SendThenLoadBringsEveryFieldBack) {
     EXPECT_EQ(port_.Handle, -1) << "a finished transfer closes the port";
     EXPECT_EQ(ui_.host.progressMaximum, IsEarlyFamily(f) ? 119 : 165);
     EXPECT_EQ(ui_.host.progressCaption, LanguageText(21).substr(1));
+    EXPECT_GT(ui_.host.progressPosition, 100) << "every send and read steps the gauge";
 
     const auto messages = device.sim().Messages();
     const int count = IsEarlyFamily(f) ? 3 : 14;

@@ -234,6 +234,24 @@ TEST_F(PollerThreadTest, TypeChangesStartAndStopThePoller) {
   EXPECT_TRUE(AwaitReport([&] { return ThreadResult.PollerStatus == 0; }));
 }
 
+TEST_F(PollerThreadTest, PortLostBetweenCycles) {
+  // The warning comes from the poller thread; the poller then ends on its own.
+  DeviceSession device(FamilyADevice("1.12"));
+  ASSERT_TRUE(device.started()) << device.error();
+  device.Connect(Comm);
+  UpdatePoller(true, window_);
+  ASSERT_TRUE(AwaitReport([&] { return ThreadResult.PollerStatus == 0; }));
+  SetComDeviceResolver([](int) { return std::string("/nonexistent/tty-vela"); });
+  const int renders = renders_;
+  ASSERT_TRUE(AwaitReport([&] { return renders_ > renders; }, 15000));
+  EXPECT_EQ(ui_.host.BoxTexts(), std::vector<std::string>{LanguageText(119)});
+  EXPECT_FALSE(PollerRun);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (PollerRunning() && std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(PollerRunning());
+}
+
 TEST_F(PollerThreadTest, PortThatWillNotOpen) {
   CloseComm(Comm);
   SetComDeviceResolver([](int) { return std::string("/nonexistent/tty-vela"); });
