@@ -84,8 +84,7 @@ void QtUiHost::ProgressSetMaximum(int maximum) {
 }
 
 void QtUiHost::ProgressSetCaption(const std::string& caption) {
-  EnsureProgressWindow();
-  progress_->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(caption)));
+  progressWindow()->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(caption)));
 }
 
 void QtUiHost::ProgressSetPosition(int position) {
