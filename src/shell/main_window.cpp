@@ -87,6 +87,7 @@ TfrmMain::TfrmMain() {
 TfrmMain::~TfrmMain() {
   // Children are destroyed after this body and move the focus meanwhile.
   disconnect(qApp, nullptr, this, nullptr);
+  MainDetachPoller(*this);
 }
 
 void TfrmMain::BuildWidgets() {

@@ -20,6 +20,8 @@ void MainUpdatePoller(TfrmMain& window, bool initial);
 bool MainMayClose(TfrmMain& window);
 // Closing: stop the poller and everything that uses the port.
 void MainStopForClose(TfrmMain& window);
+// The window is going away: the poller no longer reports to it.
+void MainDetachPoller(TfrmMain& window);
 
 // Transfers with the device.
 void MainSend(TfrmMain& window);

@@ -4,11 +4,4 @@
 #include "shell/main_window.h"
 #include "shell/main_window_commands.h"
 
-void MainUpdatePoller(TfrmMain&, bool) {}
-void MainStopForClose(TfrmMain&) {
-  Closing = true;
-  QApplication::processEvents();
-}
-void MainSend(TfrmMain&) {}
-void MainLoad(TfrmMain&) {}
 void MainRemote(TfrmMain&) {}

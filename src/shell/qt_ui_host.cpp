@@ -83,6 +83,10 @@ void QtUiHost::ProgressSetMaximum(int maximum) {
   progressWindow()->gauge()->SetMaximum(maximum);
 }
 
+void QtUiHost::ProgressSetCaption(const std::string& caption) {
+  progressWindow()->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(caption)));
+}
+
 void QtUiHost::ProgressSetPosition(int position) {
   progressWindow()->gauge()->SetPosition(position);
 }

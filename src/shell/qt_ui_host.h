@@ -22,6 +22,7 @@ class QtUiHost : public UiHost {
   void ProgressShow() override;
   void ProgressHide() override;
   void ProgressSetMaximum(int maximum) override;
+  void ProgressSetCaption(const std::string& caption) override;
   void ProgressSetPosition(int position) override;
   int ProgressPosition() const override;
   void SetWaitCursor(bool on) override;

@@ -20,6 +20,7 @@ class UiHost {
   virtual void ProgressShow() = 0;
   virtual void ProgressHide() = 0;
   virtual void ProgressSetMaximum(int maximum) = 0;
+  virtual void ProgressSetCaption(const std::string& /*caption*/) {}
   virtual void ProgressSetPosition(int position) = 0;
   virtual int ProgressPosition() const = 0;
 

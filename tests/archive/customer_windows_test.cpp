@@ -33,6 +33,8 @@ class CustomerWindowsTest : public ::testing::Test {
                           std::filesystem::copy_options::recursive);
     SetSettingsFile((dir.path() / "Vela.ini").string());
     LoadSettings(dir.str());
+    // No serial device: the family A poller finds nothing to open, and says so.
+    SetComDevicePath(1, (dir.path() / "no-such-port").string());
     ASSERT_TRUE(ConfigureArchiveTables(DataPath, DataFolder));
   }
   void TearDown() override {
@@ -56,6 +58,7 @@ class CustomerWindowsTest : public ::testing::Test {
     auto window = std::make_unique<TfrmMain>();
     window->show();
     QApplication::setActiveWindow(window.get());
+    scoped.host.ClearBoxes();  // the port that cannot be opened
     return window;
   }
 

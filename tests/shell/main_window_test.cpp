@@ -23,10 +23,14 @@
 #include "shell/branding.h"
 #include "shell/language.h"
 #include "shell/language_dialog.h"
+#include "shell/module_poller.h"
+#include "shell/pacing.h"
 #include "shell/port_dialog.h"
 #include "shell/settings.h"
+#include "sim/simulator.h"
 #include "temp_dir.h"
 #include "test_language.h"
+#include "widgets/lcd_display.h"
 #include "widgets/qt_text.h"
 
 namespace {
@@ -39,6 +43,8 @@ class MainWindowTest : public ::testing::Test {
     std::filesystem::copy(ShippedLanguageFolder(), dir.path() / "LANGUAGE",
                           std::filesystem::copy_options::recursive);
     LoadSettings(dir.str());
+    // No serial device: the family A poller finds nothing to open, and says so.
+    SetComDevicePath(1, (dir.path() / "no-such-port").string());
     ASSERT_FALSE(LanguageText(109).empty());
     ASSERT_TRUE(scoped.host.Boxes().empty());
   }
@@ -53,6 +59,7 @@ class MainWindowTest : public ::testing::Test {
     auto window = std::make_unique<TfrmMain>();
     window->show();
     QApplication::setActiveWindow(window.get());  // shortcuts need an active window
+    scoped.host.ClearBoxes();                     // the port that cannot be opened
     return window;
   }
 
@@ -224,6 +231,53 @@ TEST_F(MainWindowTest, ChoosingALanguageRecaptionsWindowAndTree) {
   EXPECT_EQ(w->mFile1->title(), Lang(1));
   LoadSettings(dir.str());  // stored for the next start
   EXPECT_EQ(Language, "Italiano");
+}
+
+}  // namespace
+
+namespace {
+
+// Send and Load from the menus against a simulated family A device, with the module
+// poller handing the port over.
+TEST_F(MainWindowTest, SendAndLoadFromTheMenusAgainstTheSimulator) {
+  SetPacingSpeed(20);
+  SimConfig config;
+  config.family = 'A';
+  config.firmware = "1.12";
+  config.linkPath = (dir.path() / "com1").string();
+  Simulator device(config);
+  std::string error;
+  ASSERT_TRUE(device.Start(&error)) << error;
+  SetComDevicePath(1, config.linkPath);
+  Cliente.Rel_firmware = "1.12";
+
+  auto w = Open(21);
+  EXPECT_TRUE(scoped.host.Boxes().empty());
+  // The window handles the poller's first report: the module is ready, the LCD shows it.
+  const auto start = WaitStart();
+  while (!ModuleReady && WholeSecondsSince(start) < 20) {
+    scoped.host.RunPosted();
+    Pause(100);
+  }
+  ASSERT_TRUE(ModuleReady);
+  EXPECT_TRUE(w->lcd->Line(1).isEmpty());  // the operator's name on line 2
+  EXPECT_FALSE(w->lcd->Line(2).isEmpty());
+  EXPECT_NE(w->lcd->Line(2), Lang(160));
+  GlobalBuffer.NumeriTelefonici[1].Numero = "0212345678";
+  w->mInvia->trigger();
+  EXPECT_TRUE(scoped.host.Boxes().empty()) << scoped.host.BoxTexts()[0];
+  EXPECT_GT(scoped.host.progressShows, 0);
+  EXPECT_GT(scoped.host.progressPosition, 10);
+  const auto book = device.PhoneBook("SM");
+  ASSERT_TRUE(book.count(1));
+  EXPECT_EQ(book.at(1).number, "0212345678");
+
+  GlobalBuffer.NumeriTelefonici[1].Numero = "999";
+  w->mCarica->trigger();
+  EXPECT_TRUE(scoped.host.Boxes().empty());
+  EXPECT_EQ(GlobalBuffer.NumeriTelefonici[1].Numero, "0212345678");
+  w.reset();  // the poller stops with its window
+  SetPacingSpeed(1);
 }
 
 }  // namespace

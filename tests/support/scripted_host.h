@@ -30,11 +30,13 @@ class ScriptedHost : public UiHost {
 
   int progressShows = 0;
   int progressMaximum = 0;
+  std::string progressCaption;
 
   MsgResult Box(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void ProgressShow() override;
   void ProgressHide() override { progressVisible = false; }
   void ProgressSetMaximum(int maximum) override { progressMaximum = maximum; }
+  void ProgressSetCaption(const std::string& caption) override { progressCaption = caption; }
   void ProgressSetPosition(int position) override { progressPosition = position; }
   int ProgressPosition() const override { return progressPosition; }
   void SetWaitCursor(bool on) override { waitCursor = on; }

@@ -1,0 +1,4 @@
+#pragma once
+
+extern int familyISends;
+extern int familyILoads;
