@@ -131,6 +131,7 @@ bool LoadCallListsFamilyA(TComm& port, Tag_Cliente& header, bool moduleReady, Ca
     ErrorBox(54);
     return false;
   }
+  if (UiHost* host = CurrentUiHost()) host->ProgressSetCaption(LanguageText(70));
   if (!EnsureOpen(port) || !LineIsQuiet(port)) return false;
   SendCommand(port, "ATH");
   Pause(3000);

@@ -416,6 +416,9 @@ void TfrmMain::PortDialogCommand() {
 }
 
 void TfrmMain::InstallerCommand() {
+  // The dialog may change the device type, which the status page's thread reads on every
+  // command it sends: that page is closed first.
+  SelectRoot();
   const int before = Cliente.TipoCentrale;
   if (MainInstallerDialog(*this) && Cliente.TipoCentrale != before) {
     ResetConfiguration(true);

@@ -8,9 +8,11 @@
 #include "pages/sms_page.h"
 #include "pages/telefono_page.h"
 #include "pages/uscite_page.h"
+#include "remote/chiamate_page.h"
 #include "shell/cp1252.h"
 #include "shell/language.h"
 #include "shell/page_form.h"
+#include "status/status_page.h"
 
 namespace {
 
@@ -50,6 +52,10 @@ TPageForm* CreatePage(PageKind kind, QWidget* host) {
       return new TfrmSms(host);
     case PageKind::DigitalCommunicator:
       return new TfrmComDig(host);
+    case PageKind::Calls:
+      return new TfrmChiamate(host);
+    case PageKind::Status:
+      return new TfrmStato(host);
     default:
       return new CaptionPage(kind, host);
   }

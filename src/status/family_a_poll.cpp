@@ -5,6 +5,7 @@
 
 #include "link/at_channel.h"
 #include "link/at_text.h"
+#include "shell/module_poller.h"
 #include "shell/pacing.h"
 
 namespace {
@@ -52,14 +53,6 @@ std::vector<CellSlot> CellSlotsFromReply(const std::string& reply) {
   return cells;
 }
 
-int CsqValue(const std::string& line) {
-  const std::size_t comma = line.find(',');
-  const std::string two = comma == std::string::npos ? line.substr(0, 2)
-                          : comma < 2                ? line.substr(0, comma)
-                                                     : line.substr(comma - 2, 2);
-  return NumberOrZero(TrimSpaces(two));
-}
-
 std::string SignalPictureFile(int value) {
   if (value < 0 || value > 99) return {};
   if (value >= 32) return "none.bmp";
@@ -92,7 +85,7 @@ CellPoll PollCellsAndSignal(TComm& port) {
   }
   if (!line.empty()) {
     poll.signalRead = true;
-    poll.signal = CsqValue(line);
+    poll.signal = SignalLevel(line);
   }
   return poll;
 }

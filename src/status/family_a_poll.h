@@ -19,10 +19,6 @@ struct CellSlot {
 // The module's final "OK" is not a cell.
 std::vector<CellSlot> CellSlotsFromReply(const std::string& reply);
 
-// The signal value of a "+CSQ:" line: the two characters before the first comma (the first
-// two when there is none), leading blanks allowed; 0 when they are not a number.
-int CsqValue(const std::string& line);
-
 // The LCD picture file for a signal value: "lcd-sign1.bmp" to "lcd-sign10.bmp" for 0 to 31,
 // "none.bmp" for 32 to 99 (no measure), empty for any other value (the picture stays).
 std::string SignalPictureFile(int value);

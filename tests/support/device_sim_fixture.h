@@ -17,6 +17,17 @@
 #include "shell/pacing.h"
 #include "sim/simulator.h"
 
+// Waits up to realMs for a condition, looking every few milliseconds.
+template <typename Pred>
+bool WaitUntil(Pred pred, int realMs = 5000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(realMs);
+  while (!pred()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
 class DeviceSimTest : public ::testing::Test {
  protected:
   static constexpr double kSpeed = 25;
@@ -62,16 +73,6 @@ class DeviceSimTest : public ::testing::Test {
     for (const auto& m : Messages())
       if (m == Message(code, arg)) return true;
     return false;
-  }
-  // Waits up to realMs for a condition, looking every few milliseconds.
-  template <typename Pred>
-  static bool WaitUntil(Pred pred, int realMs = 5000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(realMs);
-    while (!pred()) {
-      if (std::chrono::steady_clock::now() > end) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
   }
   // The controller bytes the device received since the last ClearReceived.
   std::vector<std::string> DeviceBytes() { return sim->Received(); }
