@@ -7,7 +7,7 @@
 #include "record_samples.h"
 #include "remote/remote_lines.h"
 #include "scripted_host.h"
-#include "shell/branding.h"
+#include "stored_customer.h"
 #include "temp_dir.h"
 
 namespace {
@@ -54,16 +54,7 @@ TEST(RemoteLinesTest, AllListsEveryNonEmptyTextAndEveryEntry) {
 
 class RemoteCompareTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ModelNames = DefaultModelNames();
-    SetPhoneEntryCount(95);
-    ASSERT_TRUE(ConfigureArchiveTables(dir.str() + "/Data", dir.str() + "/Data/LR4090"));
-    FillEveryField(header, record);
-    header.TipoCentrale = kTypeVelaI;
-    header.Nome = "Alfa";
-    header.CodiceCliente = "0001";
-    ASSERT_EQ(ArchiveSave(header, record, ""), SaveStatus::Stored);
-  }
+  void SetUp() override { StoreAlfa(dir, header, record); }
   void TearDown() override { InstallArchiveStore(nullptr); }
 
   TempDir dir;

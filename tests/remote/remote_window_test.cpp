@@ -12,8 +12,8 @@
 #include "device_sim_fixture.h"
 #include "record_samples.h"
 #include "remote/remote_dialogs.h"
-#include "shell/branding.h"
 #include "shell/language.h"
+#include "stored_customer.h"
 #include "temp_dir.h"
 
 namespace {
@@ -21,15 +21,8 @@ namespace {
 class RemoteWindowTest : public DeviceSimTest {
  protected:
   void SetUp() override {
-    ModelNames = DefaultModelNames();
-    SetPhoneEntryCount(95);
-    ASSERT_TRUE(ConfigureArchiveTables(dir.str() + "/Data", dir.str() + "/Data/LR4090"));
-    FillEveryField(Cliente, GlobalBuffer);
-    Cliente.TipoCentrale = kTypeVelaI;
-    Cliente.Nome = "Alfa";
-    Cliente.CodiceCliente = "0001";
+    StoreAlfa(dir, Cliente, GlobalBuffer);
     Cliente.TelCentrale = "+393330001111";
-    ASSERT_EQ(ArchiveSave(Cliente, GlobalBuffer, ""), SaveStatus::Stored);
     savedRecord = GlobalBuffer;
     savedHeader = Cliente;
   }
@@ -38,18 +31,9 @@ class RemoteWindowTest : public DeviceSimTest {
     GlobalBuffer = Tag_GlobalBuffer{};
     DeviceSimTest::TearDown();
   }
-  // Starts the simulated device, keeping the stored customer as the current one.
   void StartDevice(const std::string& maker, std::vector<std::string> faults = {}) {
-    SimConfig c;
-    c.family = 'I';
-    c.module = maker;
-    c.firmware = "1.05";
-    c.faults = std::move(faults);
-    SetPacingSpeed(50);
-    sim = std::make_unique<Simulator>(c);
-    std::string error;
-    ASSERT_TRUE(sim->Start(&error)) << error;
-    SetComDeviceResolver([this](int) { return sim->SlavePath(); });
+    Start('I', std::move(faults), "", maker);
+    SetPacingSpeed(50);  // ten seconds between messages take 200 ms
   }
   QStringList MemoLines(const TfrmProgRemota& w) const {
     return w.Memo1->toPlainText().split('\n', Qt::SkipEmptyParts);

@@ -40,13 +40,15 @@ class DeviceSimTest : public ::testing::Test {
     Cliente = Tag_Cliente{};
   }
 
-  void Start(char family, std::vector<std::string> faults = {}, const std::string& firmware = "") {
+  // Starts the device; the header gets its type and release, the rest of it stays.
+  void Start(char family, std::vector<std::string> faults = {}, const std::string& firmware = "",
+             const std::string& maker = "MOTOROLA") {
     SetPacingSpeed(kSpeed);
     SimConfig c;
     c.family = family;
+    c.module = maker;
     c.firmware = !firmware.empty() ? firmware : family == 'I' ? "1.05" : "1.12";
     c.faults = std::move(faults);
-    Cliente = Tag_Cliente{};
     Cliente.TipoCentrale = family == 'I' ? kTypeVelaI : kTypeVelaA;
     Cliente.Rel_firmware = c.firmware;
     sim = std::make_unique<Simulator>(c);
