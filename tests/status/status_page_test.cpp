@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "device_sim_fixture.h"
 #include "link/at_channel.h"
@@ -160,6 +161,27 @@ TEST_F(StatusPageTest, FamilyIClosingStopsWithinTheLimitWhileAReadWaits) {
   EXPECT_TRUE(page->Monitor()->Ended());
   EXPECT_LE(took, TfrmStato::kCloseWaitMs);
   EXPECT_EQ(Comm.Handle, -1);
+}
+
+TEST_F(StatusPageTest, FamilyISecondCommandWaitsThenIsDroppedWhileTheFirstIsPending) {
+  // The module stops answering after the path opens: the identification sits in its
+  // 11-second wait for the manufacturer and takes no command meanwhile.
+  Start('I', {"silent-after=5"});
+  Open();
+  auto received = [&](const std::string& what) {
+    const auto r = sim->Received();
+    return std::find(r.begin(), r.end(), what) != r.end();
+  };
+  ASSERT_TRUE(Pump([&] { return received("AT+CGMI"); }));
+  page->sgUscite->setCurrentCell(1, 1);
+  page->ONOFF1->trigger();
+  page->sgUscite->setCurrentCell(2, 1);
+  const auto start = WaitStart();
+  page->ONOFF1->trigger();
+  EXPECT_GE(NominalMsSince(start), 5500);
+  ASSERT_TRUE(WaitUntil([&] { return received("0"); }));  // the first, after identifying
+  std::this_thread::sleep_for(std::chrono::milliseconds(ScaledMs(3000)));
+  EXPECT_FALSE(received("1"));
 }
 
 TEST_F(StatusPageTest, FamilyIDeviceThatDoesNotAnswerStartsNoThread) {
