@@ -21,6 +21,7 @@
 #include "pages/installer_dialog.h"
 #include "scripted_host.h"
 #include "shell/branding.h"
+#include "shell/help_viewer.h"
 #include "shell/language.h"
 #include "shell/language_dialog.h"
 #include "shell/module_poller.h"
@@ -278,6 +279,19 @@ TEST_F(MainWindowTest, SendAndLoadFromTheMenusAgainstTheSimulator) {
   EXPECT_EQ(GlobalBuffer.NumeriTelefonici[1].Numero, "0212345678");
   w.reset();  // the poller stops with its window
   SetPacingSpeed(1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ManualMissingDoesNothingAndABadFileSays1124) {
+  ShowManual(0);  // no HELP folder at all
+  EXPECT_TRUE(scoped.host.Boxes().empty());
+  std::filesystem::create_directories(dir.path() / "HELP");
+  dir.Write("HELP/LR4090.PDF", "this is not a PDF");
+  ShowManual(0);
+  EXPECT_EQ(scoped.host.BoxTexts(), std::vector<std::string>{LanguageText(1124)});
 }
 
 }  // namespace
