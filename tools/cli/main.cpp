@@ -24,8 +24,11 @@ struct Group {
 const Group kGroups[] = {
     {"archive", "list | show NAME | save --in FILE | load NAME --out FILE | delete NAME",
      RunArchiveCommand},
-    {"send", "--in FILE [--type 22] [--port N | --device PATH]: write the device", RunSendCommand},
-    {"load", "--out FILE [--type 22] [--port N | --device PATH]: read the device", RunLoadCommand},
+    {"send", "--in FILE [--type 21|22] [--port P | --device PATH]: write the device",
+     RunSendCommand},
+    {"load", "[--out FILE] [--type 21|22] [--port P | --device PATH]: read the device",
+     RunLoadCommand},
+    {"defaults", "--type 21|22 [--firmware R]: a fresh record", RunDefaultsCommand},
 };
 
 int Usage(FILE* out) {
