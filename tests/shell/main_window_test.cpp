@@ -17,10 +17,13 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "grid_driver.h"
 #include "model/record.h"
 #include "pages/installer_dialog.h"
+#include "pages/telefono_page.h"
 #include "scripted_host.h"
 #include "shell/branding.h"
+#include "shell/help_viewer.h"
 #include "shell/language.h"
 #include "shell/language_dialog.h"
 #include "shell/module_poller.h"
@@ -237,29 +240,45 @@ TEST_F(MainWindowTest, ChoosingALanguageRecaptionsWindowAndTree) {
 
 namespace {
 
-// Send and Load from the menus against a simulated family A device, with the module
-// poller handing the port over.
-TEST_F(MainWindowTest, SendAndLoadFromTheMenusAgainstTheSimulator) {
-  SetPacingSpeed(20);
-  SimConfig config;
-  config.family = 'A';
-  config.firmware = "1.12";
-  config.linkPath = (dir.path() / "com1").string();
-  Simulator device(config);
-  std::string error;
-  ASSERT_TRUE(device.Start(&error)) << error;
-  SetComDevicePath(1, config.linkPath);
-  Cliente.Rel_firmware = "1.12";
+// A simulated family A device on COM 1, with the pacing sped up.
+class MainWindowDeviceTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    SetPacingSpeed(20);
+    SimConfig config;
+    config.family = 'A';
+    config.firmware = "1.12";
+    config.linkPath = (dir.path() / "com1").string();
+    device = std::make_unique<Simulator>(config);
+    std::string error;
+    ASSERT_TRUE(device->Start(&error)) << error;
+    SetComDevicePath(1, config.linkPath);
+    Cliente.Rel_firmware = "1.12";
+  }
+  void TearDown() override {
+    SetPacingSpeed(1);
+    MainWindowTest::TearDown();
+  }
 
+  // The window handles the poller's first report: the module is ready.
+  void WaitForModule() {
+    const auto start = WaitStart();
+    while (!ModuleReady && WholeSecondsSince(start) < 20) {
+      scoped.host.RunPosted();
+      Pause(100);
+    }
+    ASSERT_TRUE(ModuleReady);
+  }
+
+  std::unique_ptr<Simulator> device;
+};
+
+// Send and Load from the menus, with the module poller handing the port over.
+TEST_F(MainWindowDeviceTest, SendAndLoadFromTheMenus) {
   auto w = Open(21);
   EXPECT_TRUE(scoped.host.Boxes().empty());
-  // The window handles the poller's first report: the module is ready, the LCD shows it.
-  const auto start = WaitStart();
-  while (!ModuleReady && WholeSecondsSince(start) < 20) {
-    scoped.host.RunPosted();
-    Pause(100);
-  }
-  ASSERT_TRUE(ModuleReady);
+  WaitForModule();
   EXPECT_TRUE(w->lcd->Line(1).isEmpty());  // the operator's name on line 2
   EXPECT_FALSE(w->lcd->Line(2).isEmpty());
   EXPECT_NE(w->lcd->Line(2), Lang(160));
@@ -268,7 +287,7 @@ TEST_F(MainWindowTest, SendAndLoadFromTheMenusAgainstTheSimulator) {
   EXPECT_TRUE(scoped.host.Boxes().empty()) << scoped.host.BoxTexts()[0];
   EXPECT_GT(scoped.host.progressShows, 0);
   EXPECT_GT(scoped.host.progressPosition, 10);
-  const auto book = device.PhoneBook("SM");
+  const auto book = device->PhoneBook("SM");
   ASSERT_TRUE(book.count(1));
   EXPECT_EQ(book.at(1).number, "0212345678");
 
@@ -277,7 +296,40 @@ TEST_F(MainWindowTest, SendAndLoadFromTheMenusAgainstTheSimulator) {
   EXPECT_TRUE(scoped.host.Boxes().empty());
   EXPECT_EQ(GlobalBuffer.NumeriTelefonici[1].Numero, "0212345678");
   w.reset();  // the poller stops with its window
-  SetPacingSpeed(1);
+}
+
+// An edit made on the phone numbers page reaches the device and comes back on the page.
+TEST_F(MainWindowDeviceTest, APageEditSurvivesSendAndLoad) {
+  auto w = Open(21);
+  WaitForModule();
+  QTreeWidgetItem* phones = w->tvPages->topLevelItem(0)->child(0);
+  w->tvPages->setCurrentItem(phones);
+  auto* page = dynamic_cast<TfrmTelefono*>(w->currentPage());
+  ASSERT_NE(page, nullptr);
+  EnterInCell(*page->StringGrid1, 3, 2, "0311223344");
+  w->mInvia->trigger();  // the page closes and commits first
+  ASSERT_TRUE(scoped.host.Boxes().empty()) << scoped.host.BoxTexts()[0];
+
+  ResetConfiguration(false);
+  w->mCarica->trigger();
+  ASSERT_TRUE(scoped.host.Boxes().empty()) << scoped.host.BoxTexts()[0];
+  w->tvPages->setCurrentItem(phones);
+  page = dynamic_cast<TfrmTelefono*>(w->currentPage());
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->StringGrid1->Text(3, 2), "0311223344");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ManualMissingDoesNothingAndABadFileSays1124) {
+  ShowManual(0);  // no HELP folder at all
+  EXPECT_TRUE(scoped.host.Boxes().empty());
+  std::filesystem::create_directories(dir.path() / "HELP");
+  dir.Write("HELP/LR4090.PDF", "this is not a PDF");
+  ShowManual(0);
+  EXPECT_EQ(scoped.host.BoxTexts(), std::vector<std::string>{LanguageText(1124)});
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-CliRun RunCli(const TempDir& dir, std::vector<std::string> args) {
+CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input) {
   args.insert(args.begin(), {VELA_CLI, "--root", dir.str()});
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
@@ -14,6 +14,8 @@ CliRun RunCli(const TempDir& dir, std::vector<std::string> args) {
   const std::string err = (dir.path() / "stderr").string();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, input.empty() ? "/dev/null" : input.c_str(),
+                                   O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   // The user's settings stay out of it: the language is the one the locale gives.

@@ -12,5 +12,6 @@ struct CliRun {
   std::string err;
 };
 
-// vela-cli --root DIR args...; stdout and stderr are kept in files of DIR.
-CliRun RunCli(const TempDir& dir, std::vector<std::string> args);
+// vela-cli --root DIR args...; stdout and stderr are kept in files of DIR, stdin is the
+// file input (nothing when none is given).
+CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input = {});

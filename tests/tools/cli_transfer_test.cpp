@@ -84,7 +84,7 @@ TEST_P(CliTransfer, FailuresAreToldAndNothingIsWritten) {
   EXPECT_NE(run.err.find(Text(237)), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(out));
 
-  run = Cli("load", {"--out", out, "--type", "21"});
+  run = Cli("load", {"--out", out, "--type", "23"});
   EXPECT_EQ(run.code, 2);
   run = Cli("send", {"--type", "22"});
   EXPECT_EQ(run.code, 2);

@@ -25,11 +25,16 @@ struct Group {
 const Group kGroups[] = {
     {"archive", "list | show NAME | save --in FILE | load NAME --out FILE | delete NAME",
      RunArchiveCommand},
-    {"send", "--in FILE [--type 22] [--port N | --device PATH]: write the device", RunSendCommand},
-    {"load", "--out FILE [--type 22] [--port N | --device PATH]: read the device", RunLoadCommand},
-    {"status", "--port P --type 21|22 [--pin PIN]", RunStatusCommand},
-    {"calls", "--port P --type 21|22 [--firmware R]", RunCallsCommand},
-    {"remote", "--in FILE [--compare NAME] [--number N --send --port P]", RunRemoteCommand},
+    {"send", "--in FILE [--type 21|22] [--port P | --device PATH]: write the device",
+     RunSendCommand},
+    {"load", "[--out FILE] [--type 21|22] [--port P | --device PATH]: read the device",
+     RunLoadCommand},
+    {"defaults", "--type 21|22 [--firmware R]: a fresh record", RunDefaultsCommand},
+    {"status", "--port P | --device PATH --type 21|22 [--pin PIN]: the device's status",
+     RunStatusCommand},
+    {"calls", "--port P | --device PATH --type 21|22: the module's call lists", RunCallsCommand},
+    {"remote", "--in FILE [--compare NAME] [--number N --send --port P]: remote programming",
+     RunRemoteCommand},
 };
 
 int Usage(FILE* out) {
