@@ -49,7 +49,7 @@ class CliDevice : public ::testing::Test {
 
 TEST_F(CliDevice, StatusOfBothFamilies) {
   Start('I');
-  CliRun run = Cli({"status", "--port", sim->SlavePath(), "--type", "22", "--pace", "25"});
+  CliRun run = Cli({"status", "--port", sim->SlavePath(), "--type", "22", "--speed", "25"});
   ASSERT_EQ(run.code, 0) << run.err;
   for (const char* part :
        {"indicator: 0 (answering)\n", "version: 1.05\n", "manufacturer: MOTOROLA\n",
@@ -59,13 +59,13 @@ TEST_F(CliDevice, StatusOfBothFamilies) {
   sim->Stop();
 
   Start('I', {"not-ready"});
-  run = Cli({"status", "--port", sim->SlavePath(), "--type", "22", "--pace", "25"});
+  run = Cli({"status", "--port", sim->SlavePath(), "--type", "22", "--speed", "25"});
   EXPECT_EQ(run.code, 1);
   EXPECT_TRUE(Has(run.out, "indicator: 3 (not ready)")) << run.out;
   sim->Stop();
 
   Start('A');
-  run = Cli({"status", "--port", sim->SlavePath(), "--type", "21", "--pace", "25"});
+  run = Cli({"status", "--port", sim->SlavePath(), "--type", "21", "--speed", "25"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_TRUE(Has(run.out, "cell 1: 62 level 18\n")) << run.out;
   EXPECT_TRUE(Has(run.out, "signal: 18 (lcd-sign6.bmp)\n")) << run.out;
@@ -75,13 +75,13 @@ TEST_F(CliDevice, StatusOfBothFamilies) {
 TEST_F(CliDevice, CallListsOfBothFamilies) {
   const std::string unnamed = Cp1252ToUtf8(LanguageText(164));
   Start('I', {"no-storage=DC"});
-  CliRun run = Cli({"calls", "--port", sim->SlavePath(), "--type", "22", "--pace", "25"});
+  CliRun run = Cli({"calls", "--port", sim->SlavePath(), "--type", "22", "--speed", "25"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "received:\n1\tRossi\t+393331234567\n2\t" + unnamed +
                          "\t0212345678\nmissed:\n1\tBianchi\t+393479876543\ndialled:\n");
   sim->Stop();
   Start('A');
-  run = Cli({"calls", "--port", sim->SlavePath(), "--type", "21", "--pace", "25"});
+  run = Cli({"calls", "--port", sim->SlavePath(), "--type", "21", "--speed", "25"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_TRUE(Has(run.out, "missed:\n1\tBianchi")) << run.out;
   EXPECT_FALSE(Has(run.out, "dialled")) << run.out;
@@ -112,7 +112,7 @@ TEST_F(CliDevice, RemoteLinesPrintedThenSent) {
 
   Start('I');
   run = Cli({"remote", "--in", changed, "--compare", "Verdi", "--number", "3331112222", "--send",
-             "--port", sim->SlavePath(), "--pace", "50"});
+             "--port", sim->SlavePath(), "--speed", "50"});
   ASSERT_EQ(run.code, 0) << run.err;
   ASSERT_EQ(sim->SentMessages().size(), 1u);
   EXPECT_EQ(sim->SentMessages()[0].destination, "3331112222");

@@ -4,6 +4,10 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <cstdio>
+#include <cstdlib>
+
+#include "link/serial_port.h"
+#include "shell/pacing.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& args, const std::set<std::string>& flags,
                  const std::set<std::string>& valued) {
@@ -67,4 +71,47 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes, std::stri
     return false;
   }
   return true;
+}
+
+namespace {
+
+// A COM number ("2", "COM2") or 0 for anything else.
+int ComNumber(const std::string& text) {
+  std::string digits = text;
+  if (digits.size() > 3 && (digits.compare(0, 3, "COM") == 0 || digits.compare(0, 3, "com") == 0))
+    digits = digits.substr(3);
+  if (digits.empty() || digits.size() > 2 ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::atoi(digits.c_str());
+}
+
+}  // namespace
+
+int TakeLineOptions(const CliArgs& args, const char* usage) {
+  if (args.Has("--port") && args.Has("--device"))
+    return UsageError("give --port or --device, not both", usage);
+  std::string device = args.Value("--device");
+  if (args.Has("--port")) {
+    const std::string port = args.Value("--port");
+    const int n = ComNumber(port);
+    if (n == 0 && port.find('/') != std::string::npos) {
+      device = port;
+    } else if (n < 1 || n > 4) {
+      return UsageError("--port takes 1 to 4 or a device path", usage);
+    } else {
+      CloseComm(Comm);
+      Comm.Port = n;
+    }
+  }
+  if (!device.empty()) {
+    CloseComm(Comm);
+    SetComDeviceResolver([device](int) { return device; });
+  }
+  if (args.Has("--speed")) {
+    const double speed = std::atof(args.Value("--speed").c_str());
+    if (speed < 1) return UsageError("--speed takes a number from 1 up", usage);
+    SetPacingSpeed(speed);
+  }
+  return kExitOk;
 }

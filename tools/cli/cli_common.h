@@ -41,6 +41,10 @@ class CliArgs {
   std::string error_;
 };
 
+// The serial line from --port (1 to 4, "COM2", or a device path) or --device PATH, and the
+// pacing from --speed K; kExitOk when they make sense, else a usage error's code.
+int TakeLineOptions(const CliArgs& args, const char* usage);
+
 // Prints "vela-cli: message" on stderr and gives kExitUsage.
 int UsageError(const std::string& message, const char* usage);
 

@@ -26,55 +26,27 @@
 
 namespace {
 
-// P is a COM number or a device path; --device PATH says the same.
+// P is a COM number (1 to 4, COM2) or a device path; --device PATH says the same.
 constexpr const char* kStatusUsage =
-    "vela-cli status --port P | --device PATH --type 21|22 [--pin PIN] [--pace K]";
+    "vela-cli status [--port P | --device PATH] --type 21|22 [--pin PIN] [--speed K]";
 constexpr const char* kCallsUsage =
-    "vela-cli calls --port P | --device PATH --type 21|22 [--firmware R] [--pace K]";
+    "vela-cli calls [--port P | --device PATH] --type 21|22 [--firmware R] [--speed K]";
 constexpr const char* kRemoteUsage =
     "vela-cli [--root DIR] remote --in FILE [--compare NAME]\n"
-    "       [--number N --send --port P | --device PATH] [--pace K]";
+    "       [--number N --send [--port P | --device PATH] [--speed K]]";
 
 std::string Utf8(const std::string& cp1252) {
   return Cp1252ToUtf8(cp1252);
 }
 
-bool AllDigits(const std::string& text) {
-  if (text.empty()) return false;
-  for (char c : text)
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  return true;
-}
-
-// The line the commands use: "COM n" by its number, or a device path such as a simulator's.
-void UsePort(const CliArgs& args) {
-  const std::string port = args.Has("--device") ? args.Value("--device") : args.Value("--port");
-  if (AllDigits(port)) {
-    Comm.Port = std::atoi(port.c_str());
-  } else {
-    Comm.Port = 1;
-    SetComDeviceResolver([port](int) { return port; });
-  }
-}
-
-// --port, --type and --pace shared by the commands on the line; kExitOk when they are good.
-int TakeLine(const CliArgs& args, const char* usage, bool needType) {
+// --type and the line; kExitOk when they are good.
+int TakeLine(const CliArgs& args, const char* usage) {
   if (!args.ok()) return UsageError(args.error(), usage);
   if (!args.words().empty()) return UsageError("unexpected " + args.words()[0], usage);
-  if (args.Has("--port") == args.Has("--device"))
-    return UsageError("give --port or --device", usage);
-  if (needType) {
-    const std::string type = args.Value("--type");
-    if (type != "21" && type != "22") return UsageError("--type takes 21 or 22", usage);
-    Cliente.TipoCentrale = static_cast<uint8_t>(std::atoi(type.c_str()));
-  }
-  if (args.Has("--pace")) {
-    const double pace = std::atof(args.Value("--pace").c_str());
-    if (pace < 1) return UsageError("--pace takes a speed of 1 or more", usage);
-    SetPacingSpeed(pace);
-  }
-  UsePort(args);
-  return kExitOk;
+  const std::string type = args.Value("--type");
+  if (type != "21" && type != "22") return UsageError("--type takes 21 or 22", usage);
+  Cliente.TipoCentrale = static_cast<uint8_t>(std::atoi(type.c_str()));
+  return TakeLineOptions(args, usage);
 }
 
 int Outcome(const CliContext& ctx, bool done) {
@@ -194,15 +166,15 @@ bool PhoneNumberText(const std::string& number) {
 }  // namespace
 
 int RunStatusCommand(CliContext& ctx, const std::vector<std::string>& args) {
-  const CliArgs parsed(args, {}, {"--port", "--device", "--type", "--pin", "--pace"});
-  const int code = TakeLine(parsed, kStatusUsage, true);
+  const CliArgs parsed(args, {}, {"--port", "--device", "--type", "--pin", "--speed"});
+  const int code = TakeLine(parsed, kStatusUsage);
   if (code != kExitOk) return code;
   return Cliente.TipoCentrale == kTypeVelaI ? StatusFamilyI(ctx, parsed) : StatusFamilyA(ctx);
 }
 
 int RunCallsCommand(CliContext& ctx, const std::vector<std::string>& args) {
-  const CliArgs parsed(args, {}, {"--port", "--device", "--type", "--firmware", "--pace"});
-  const int code = TakeLine(parsed, kCallsUsage, true);
+  const CliArgs parsed(args, {}, {"--port", "--device", "--type", "--firmware", "--speed"});
+  const int code = TakeLine(parsed, kCallsUsage);
   if (code != kExitOk) return code;
   CallLists lists;
   bool read = false;
@@ -224,7 +196,7 @@ int RunCallsCommand(CliContext& ctx, const std::vector<std::string>& args) {
 
 int RunRemoteCommand(CliContext& ctx, const std::vector<std::string>& args) {
   const CliArgs parsed(args, {"--send"},
-                       {"--in", "--compare", "--number", "--port", "--device", "--pace"});
+                       {"--in", "--compare", "--number", "--port", "--device", "--speed"});
   if (!parsed.ok()) return UsageError(parsed.error(), kRemoteUsage);
   if (!parsed.words().empty()) return UsageError("unexpected " + parsed.words()[0], kRemoteUsage);
   if (!parsed.Has("--in")) return UsageError("--in FILE is needed", kRemoteUsage);
@@ -232,8 +204,11 @@ int RunRemoteCommand(CliContext& ctx, const std::vector<std::string>& args) {
   const std::string number = parsed.Value("--number");
   if (parsed.Has("--number") && !PhoneNumberText(number))
     return UsageError("--number takes a telephone number (digits, +, * and #)", kRemoteUsage);
-  if (send && (number.empty() || parsed.Has("--port") == parsed.Has("--device")))
-    return UsageError("--send needs --number, and --port or --device", kRemoteUsage);
+  if (send && number.empty()) return UsageError("--send needs --number", kRemoteUsage);
+  if (send) {
+    const int line = TakeLineOptions(parsed, kRemoteUsage);
+    if (line != kExitOk) return line;
+  }
 
   const std::string path = parsed.Value("--in");
   QJsonObject json;
@@ -262,9 +237,6 @@ int RunRemoteCommand(CliContext& ctx, const std::vector<std::string>& args) {
 
   std::fflush(stdout);
   Cliente.TipoCentrale = kTypeVelaI;  // the commands go through the device's controller
-  if (parsed.Has("--pace"))
-    SetPacingSpeed(std::max(1.0, std::atof(parsed.Value("--pace").c_str())));
-  UsePort(parsed);
   int sent = 0;
   const RemoteSendResult result = SendRemoteLines(Comm, ModuleInfo, number, lines, &sent);
   std::fprintf(stderr, "vela-cli: %d of %zu messages sent to %s\n", sent, lines.size(),

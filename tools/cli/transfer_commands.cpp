@@ -35,45 +35,12 @@ constexpr const char* kUsage =
 const std::set<std::string> kOptions = {"--type", "--port", "--device", "--speed",
                                         "--in",   "--out",  "--answer", "--firmware"};
 
-// A COM number ("2", "COM2") or 0 for anything else.
-int ComNumber(const std::string& text) {
-  std::string digits = text;
-  if (digits.size() > 3 && (digits.compare(0, 3, "COM") == 0 || digits.compare(0, 3, "com") == 0))
-    digits = digits.substr(3);
-  if (digits.empty() || digits.size() > 2 ||
-      digits.find_first_not_of("0123456789") != std::string::npos)
-    return 0;
-  return std::atoi(digits.c_str());
-}
-
 // The port, the device type and the pacing from the options; kExitOk when they make sense.
 int TakeOptions(const CliArgs& args, int fileType, int& type) {
   type = args.Has("--type") ? std::atoi(args.Value("--type").c_str()) : fileType;
   if (type != kTypeVelaA && type != kTypeVelaI) return UsageError("--type takes 21 or 22", kUsage);
-  if (args.Has("--port") && args.Has("--device"))
-    return UsageError("give --port or --device, not both", kUsage);
-  std::string device = args.Value("--device");
-  if (args.Has("--port")) {
-    const std::string port = args.Value("--port");
-    const int n = ComNumber(port);
-    if (n == 0 && port.find('/') != std::string::npos) {
-      device = port;
-    } else if (n < 1 || n > 4) {
-      return UsageError("--port takes 1 to 4 or a device path", kUsage);
-    } else {
-      CloseComm(Comm);
-      Comm.Port = n;
-    }
-  }
-  if (!device.empty()) {
-    CloseComm(Comm);
-    SetComDeviceResolver([device](int) { return device; });
-  }
-  if (args.Has("--speed")) {
-    const double speed = std::atof(args.Value("--speed").c_str());
-    if (speed < 1) return UsageError("--speed takes a number from 1 up", kUsage);
-    SetPacingSpeed(speed);
-  }
+  const int line = TakeLineOptions(args, kUsage);
+  if (line != kExitOk) return line;
   Cliente.TipoCentrale = static_cast<uint8_t>(type);
   return kExitOk;
 }
