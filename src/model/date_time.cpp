@@ -17,8 +17,8 @@ DateTime ToDateTime(const LocalDateTime& local) {
   const sys_days day = year{local.year} / month{static_cast<unsigned>(local.month)} /
                        std::chrono::day{static_cast<unsigned>(local.day)};
   const double days = static_cast<double>((day - kEpoch).count());
-  const double ms = ((local.hour * 60.0 + local.minute) * 60.0 + local.second) * 1000.0 +
-                    local.millisecond;
+  const double ms =
+      ((local.hour * 60.0 + local.minute) * 60.0 + local.second) * 1000.0 + local.millisecond;
   return days + ms / kMsPerDay;
 }
 
@@ -57,7 +57,6 @@ DateTime DateTimeNow() {
   local.minute = tm.tm_min;
   local.second = tm.tm_sec;
   local.millisecond = static_cast<int>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-      1000);
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
   return ToDateTime(local);
 }

@@ -15,10 +15,14 @@ namespace {
 CustomerCodeSource g_codeSource;
 int g_phoneEntryCount = 8;
 
-std::string TwoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string TwoDigits(int n) {
+  return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 // language texts: 115, 116, 156
-std::string Label(int textNumber, int n) { return LanguageText(textNumber) + " " + TwoDigits(n); }
+std::string Label(int textNumber, int n) {
+  return LanguageText(textNumber) + " " + TwoDigits(n);
+}
 
 void SetOutput(Tag_Uscita& out, std::initializer_list<uint8_t Tag_Uscita::*> flags,
                uint8_t maskEventi) {
@@ -64,7 +68,9 @@ void ApplyDefaults(Tag_GlobalBuffer& r) {
 
 }  // namespace
 
-void SetCustomerCodeSource(CustomerCodeSource source) { g_codeSource = std::move(source); }
+void SetCustomerCodeSource(CustomerCodeSource source) {
+  g_codeSource = std::move(source);
+}
 
 void ResetConfiguration(Tag_GlobalBuffer& record, Tag_Cliente& header, bool resetCustomer) {
   record = Tag_GlobalBuffer{};
@@ -85,13 +91,17 @@ void ResetConfiguration(bool resetCustomer) {
   OutputEventCount = 7;
 }
 
-void TakeSavedCopy() { SavedBuffer = GlobalBuffer; }
+void TakeSavedCopy() {
+  SavedBuffer = GlobalBuffer;
+}
 
 bool IsUnchanged(const Tag_GlobalBuffer& live, const Tag_GlobalBuffer& saved) {
   return live == saved;
 }
 
-bool IsUnchanged() { return IsUnchanged(GlobalBuffer, SavedBuffer); }
+bool IsUnchanged() {
+  return IsUnchanged(GlobalBuffer, SavedBuffer);
+}
 
 double FirmwareNumber(const std::string& release) {
   // Only a plain decimal number with "." counts, read without the locale's help and rounded
@@ -117,13 +127,21 @@ bool FirmwareAtLeast(const Tag_Cliente& header, double threshold) {
   return FirmwareNumber(header.Rel_firmware) >= threshold;
 }
 
-bool FirmwareAtLeast(double threshold) { return FirmwareAtLeast(Cliente, threshold); }
+bool FirmwareAtLeast(double threshold) {
+  return FirmwareAtLeast(Cliente, threshold);
+}
 
-int PhoneEntryCount() { return g_phoneEntryCount; }
+int PhoneEntryCount() {
+  return g_phoneEntryCount;
+}
 
-void SetPhoneEntryCount(int count) { g_phoneEntryCount = count; }
+void SetPhoneEntryCount(int count) {
+  g_phoneEntryCount = count;
+}
 
-int InputEntryCount(int tipoCentrale) { return tipoCentrale == kTypeVelaI ? 7 : 4; }
+int InputEntryCount(int tipoCentrale) {
+  return tipoCentrale == kTypeVelaI ? 7 : 4;
+}
 
 int CountOutputEvents(const Tag_GlobalBuffer& record) {
   int count = 0;
