@@ -12,18 +12,6 @@
 #include "widgets/grid_pictures.h"
 #include "widgets/vela_grid.h"
 
-QString Lang(int n) {
-  return ToQ(LanguageText(n));
-}
-
-QString ToQ(const std::string& recordText) {
-  return QString::fromStdString(Cp1252ToUtf8(recordText));
-}
-
-std::string FromQ(const QString& text) {
-  return Utf8ToCp1252(text.toStdString());
-}
-
 char KeyChar(QChar ch) {
   if (ch == VelaGrid::kBackspace) return kKeyBackspace;
   if (ch == VelaGrid::kDelete) return '\x7f';

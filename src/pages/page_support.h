@@ -7,6 +7,8 @@
 #include <QString>
 #include <string>
 
+#include "widgets/qt_text.h"
+
 class QGroupBox;
 struct GridCellLook;
 class QWidget;
@@ -14,9 +16,12 @@ class QWidget;
 // The pages' cell hints come up quickly while a page is open.
 constexpr int kPageHintDelayMs = 100;
 
-QString Lang(int n);
-QString ToQ(const std::string& recordText);  // Windows-1252 to Qt
-std::string FromQ(const QString& text);      // Qt to Windows-1252
+inline QString ToQ(const std::string& recordText) {
+  return ToQString(recordText);
+}
+inline std::string FromQ(const QString& text) {
+  return FromQString(text);
+}
 // A typed character for the key rules: Backspace as '\b', Delete as '\x7f', anything
 // outside ASCII as one "other" character.
 char KeyChar(QChar ch);
