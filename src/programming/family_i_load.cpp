@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kDeviceProblem = 237;
-constexpr int kUnknownMaker = 236;
 constexpr int kLoadFailed = 122;
 constexpr int kPositionSeconds = 10;
 
@@ -132,10 +131,8 @@ FamilyIOutcome LoadFamilyIImage(TComm& port, Tag_GlobalBuffer& record, Dati_Modu
     outcome = FamilyIOutcome::NotReady;
   } else {
     transfer.CountSteps();
-    info.Manufacturer = UpperAscii(info.Manufacturer);
-    const auto variant = VariantOfMaker(info.Manufacturer);
+    const auto variant = IdentifyVariant(info);
     if (!variant) {
-      WarnText(kUnknownMaker);
       outcome = FamilyIOutcome::UnknownMaker;
     } else {
       transfer.SetGaugeMaximum(*variant == ModuleVariant::Motorola ? 70 : 90);

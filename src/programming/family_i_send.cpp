@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kDeviceProblem = 237;
-constexpr int kUnknownMaker = 236;
 constexpr int kSendFailed = 123;
 constexpr int kReplySeconds = 10;
 constexpr char kCtrlZ = 0x1A;
@@ -151,10 +150,8 @@ FamilyIOutcome SendFamilyIImage(TComm& port, const Tag_GlobalBuffer& record, Dat
     WarnText(kDeviceProblem);
     outcome = FamilyIOutcome::NotReady;
   } else {
-    info.Manufacturer = UpperAscii(info.Manufacturer);
-    const auto variant = VariantOfMaker(info.Manufacturer);
+    const auto variant = IdentifyVariant(info);
     if (!variant) {
-      WarnText(kUnknownMaker);
       outcome = FamilyIOutcome::UnknownMaker;
     } else {
       transfer.SetGaugeMaximum(*variant == ModuleVariant::Motorola ? 360 : 300);

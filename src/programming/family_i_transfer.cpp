@@ -37,3 +37,11 @@ std::optional<ModuleVariant> VariantOfMaker(const std::string& manufacturer) {
 void WarnText(int textNumber) {
   ShowMessageBox(LanguageText(textNumber), MsgKind::Warning, MsgButtons::Ok);
 }
+
+// language texts: 236
+std::optional<ModuleVariant> IdentifyVariant(Dati_Modulo& info) {
+  info.Manufacturer = UpperAscii(info.Manufacturer);
+  const auto variant = VariantOfMaker(info.Manufacturer);
+  if (!variant) WarnText(236);
+  return variant;
+}

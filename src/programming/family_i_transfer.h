@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "link/at_channel.h"
 #include "programming/family_i_image.h"
 
 // Shows the progress window and the wait cursor; on leaving, closes the window, restores the
@@ -25,3 +26,7 @@ class TransferScope {
 std::optional<ModuleVariant> VariantOfMaker(const std::string& manufacturer);
 
 void WarnText(int textNumber);
+
+// The variant of the identified module. The maker is kept upper-cased, as the status display
+// shows it; another maker is told to the user (text 236) and gives nullopt.
+std::optional<ModuleVariant> IdentifyVariant(Dati_Modulo& info);

@@ -23,16 +23,14 @@
 #include "shell/settings.h"
 #include "temp_dir.h"
 #include "test_language.h"
+#include "working_folder.h"
 
 namespace {
 
 class CustomerWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::copy(ShippedLanguageFolder(), dir.path() / "LANGUAGE",
-                          std::filesystem::copy_options::recursive);
-    SetSettingsFile((dir.path() / "Vela.ini").string());
-    LoadSettings(dir.str());
+    StartInWorkingFolder(dir);
     // No serial device: the family A poller finds nothing to open, and says so.
     SetComDevicePath(1, (dir.path() / "no-such-port").string());
     ASSERT_TRUE(ConfigureArchiveTables(DataPath, DataFolder));

@@ -35,17 +35,14 @@
 #include "test_language.h"
 #include "widgets/lcd_display.h"
 #include "widgets/qt_text.h"
+#include "working_folder.h"
 
 namespace {
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetSettingsFile((dir.path() / "Vela.ini").string());
-    // A working folder with the shipped language files, as the build lays it out.
-    std::filesystem::copy(ShippedLanguageFolder(), dir.path() / "LANGUAGE",
-                          std::filesystem::copy_options::recursive);
-    LoadSettings(dir.str());
+    StartInWorkingFolder(dir);
     // No serial device: the family A poller finds nothing to open, and says so.
     SetComDevicePath(1, (dir.path() / "no-such-port").string());
     ASSERT_FALSE(LanguageText(109).empty());

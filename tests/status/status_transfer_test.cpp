@@ -24,6 +24,7 @@
 #include "temp_dir.h"
 #include "test_language.h"
 #include "widgets/hex_indicator.h"
+#include "working_folder.h"
 
 namespace {
 
@@ -73,10 +74,7 @@ namespace {
 class StatusTransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetSettingsFile((dir.path() / "Vela.ini").string());
-    std::filesystem::copy(ShippedLanguageFolder(), dir.path() / "LANGUAGE",
-                          std::filesystem::copy_options::recursive);
-    LoadSettings(dir.str());
+    StartInWorkingFolder(dir);
     SetPacingSpeed(25);
     SimConfig config;
     config.family = 'I';
